@@ -1,0 +1,43 @@
+# Sourced by the other scripts: the project's own Wine prefix and environment.
+ovrik_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+ovrik_build="${OVRIK_BUILD_DIR:-$ovrik_root/build}"
+export WINEPREFIX="${WINEPREFIX:-$ovrik_build/wineprefix}"
+export WINEARCH=win64
+export WINEDEBUG=-all
+# No Mono or Gecko installers asking questions.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+# Creates the prefix once: Windows 10, a monospaced "Courier New", and Wine drawing
+# window frames itself (there is no window manager under Xvfb).
+ovrik_prepare_prefix() {
+    [ -f "$WINEPREFIX/.ovrik-ready" ] && return 0
+    mkdir -p "$WINEPREFIX"
+    env -u DISPLAY wineboot -i >/dev/null 2>&1
+    env -u DISPLAY wine winecfg -v win10 >/dev/null 2>&1
+    env -u DISPLAY wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /d 'Liberation Mono' /f >/dev/null 2>&1
+    env -u DISPLAY wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.ovrik-ready"
+}
+
+# Starts Xvfb on a free display; sets DISPLAY and ovrik_xvfb_pid.
+ovrik_start_xvfb() {
+    local n=90
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    ovrik_xvfb_pid=$!
+    local i
+    for i in $(seq 1 100); do
+        [ -e "/tmp/.X11-unix/X$n" ] && break
+        sleep 0.1
+    done
+    export DISPLAY=":$n"
+}
+
+# Configures (once) and builds everything.
+ovrik_build_all() {
+    if [ ! -f "$ovrik_build/CMakeCache.txt" ]; then
+        (cd "$ovrik_root" && cmake --preset mingw -B "$ovrik_build" >/dev/null)
+    fi
+    cmake --build "$ovrik_build" -j"$(nproc)"
+}

@@ -1,0 +1,15 @@
+// Conversions between the program's two text worlds: UTF-16 at the Win32 edge
+// (interface, paths) and UTF-8 (or an ANSI code page) inside the editing component
+// and in data files. Every conversion in the program goes through here.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Converts bytes in the given code page (CP_UTF8, CP_ACP, ...) to UTF-16.
+std::wstring MultiByteToWide(std::string_view text, unsigned codePage);
+// Converts UTF-16 to bytes in the given code page.
+std::string WideToMultiByte(std::wstring_view text, unsigned codePage);
+
+std::wstring Utf8ToWide(std::string_view text);
+std::string WideToUtf8(std::wstring_view text);

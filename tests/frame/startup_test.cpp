@@ -1,0 +1,25 @@
+#include <gtest/gtest.h>
+
+#include "support/test_support.h"
+
+using namespace ovrik_test;
+
+TEST(Startup, MainWindowOpensAndClosesWithExitCodeZero)
+{
+    TempDir dir;
+    const std::wstring exe = CopyOvrikInto(dir.Path());
+    ASSERT_FALSE(exe.empty());
+
+    ChildProcess program;
+    ASSERT_TRUE(program.Start(exe, L"", dir.Path()));
+    HWND main = program.WaitForWindow(L"OvrikWindow");
+    ASSERT_NE(main, nullptr);
+
+    wchar_t title[64] = {};
+    GetWindowTextW(main, title, 64);
+    EXPECT_STREQ(title, L"Ovrik");
+    EXPECT_NE(FindWindowExW(main, nullptr, L"Scintilla", nullptr), nullptr);
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(), 0u);
+}
