@@ -485,6 +485,7 @@ INT_PTR CALLBACK SampleDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     case WM_INITDIALOG: {
         // Sample contents, as the dialogs' own code fills them.
         const auto* spec = reinterpret_cast<const DialogSpec*>(lParam);
+        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
         HICON icon = LoadIconW(nullptr, spec == CrashReportDialogSpec() ? IDI_ERROR : IDI_INFORMATION);
         SendDlgItemMessageW(hwnd, 50, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
         wchar_t text[512];
@@ -510,7 +511,8 @@ INT_PTR CALLBACK SampleDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     case WM_CTLCOLORSTATIC: {
         // The crash dialog's white header band.
         const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-        if (id == 3 || id == 50 || id == 53) {
+        const bool crash = GetWindowLongPtrW(hwnd, DWLP_USER) == reinterpret_cast<LONG_PTR>(CrashReportDialogSpec());
+        if (crash && (id == 3 || id == 50 || id == 53)) {
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
             return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
         }
@@ -538,6 +540,8 @@ TEST(DialogBoxFromSpec, ScreenshotsOfTheBuiltinDialogs)
         HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), t.data, nullptr, SampleDialogProc,
                                                  reinterpret_cast<LPARAM>(d.spec));
         ASSERT_NE(dialog, nullptr) << d.shot;
+        PumpMessages(100);
+        RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         HoldForScreenshot(d.shot);
         DestroyWindow(dialog);
     }
