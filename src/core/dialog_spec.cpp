@@ -119,7 +119,7 @@ bool IsClassAtom(const wchar_t* windowClass)
 
 size_t FontFaceLength()
 {
-    const size_t n = TextLength(DialogFontFaceText());
+    const size_t n = TextLength(DialogFontFace());
     return n < kMaxFontFace ? n : kMaxFontFace;
 }
 
@@ -216,7 +216,7 @@ DLGTEMPLATE* BuildDialogTemplate(const DialogSpec* spec, size_t* bytes)
         w.U16(0);   // weight
         w.U8(0);    // italic
         w.U8(DEFAULT_CHARSET);
-        w.Text(DialogFontFaceText(), FontFaceLength());
+        w.Text(DialogFontFace(), FontFaceLength());
     }
     const ControlSpec* controls = spec->Controls();
     for (uint16_t i = 0; i < spec->count; ++i) {

@@ -10,7 +10,7 @@
 // ---- built-in named texts
 
 // Face of the dialog font (at most 12 characters).
-const wchar_t* DialogFontFaceText();
+const wchar_t* DialogFontFace();
 
 // Crash-report dialog.
 const wchar_t* CrashDialogHeadingText();   // format for the product name
@@ -39,10 +39,21 @@ const wchar_t* UpdateNotesClassText();         // rich-edit class of the release
 const wchar_t* UpdateProgressClassText();      // progress bar class
 
 // Themed message box.
-const wchar_t* MessageBoxModuleText();         // system module with the button captions
-const char* MessageBoxDpiFunctionText();       // its system-DPI function
-const wchar_t* MessageBoxLinkTokenText();      // a text holding this gets a link control
-const wchar_t* MessageBoxLinkClassText();
+const wchar_t* SystemUiModuleName();      // the module with the system's message-box texts
+const char* SystemDpiFunctionName();      // exported by that module; takes no argument
+const wchar_t* MessageLinkToken();        // a message text holding it is shown as a link
+const wchar_t* LinkClassName();
+
+// ---- interface texts by id
+
+// The one translation table of the run; only its OK and Cancel texts here.
+struct TranslationTable {
+    const wchar_t* okText = nullptr;
+    const wchar_t* cancelText = nullptr;
+};
+extern TranslationTable* g_translationTable;
+// The translated text of an interface string id, or its built-in English text.
+int LoadInterfaceString(const TranslationTable* table, int id, wchar_t* buffer, int capacity);
 
 // ---- dark theme
 
