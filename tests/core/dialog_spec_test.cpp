@@ -555,40 +555,45 @@ BOOL CALLBACK FirstStringBlocks(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR param)
     auto* blocks = reinterpret_cast<std::vector<UINT>*>(param);
     if (IS_INTRESOURCE(name))
         blocks->push_back(static_cast<UINT>(reinterpret_cast<uintptr_t>(name)));
-    return blocks->size() < 8;
+    return blocks->size() < 24;
 }
 } // namespace
 
 TEST(LoadStringForLanguage, ReadsEveryEntryOfABlockLikeTheSystem)
 {
-    // A system module with string tables; the system's own loader is the reference.
-    HMODULE module = GetModuleHandleW(L"comctl32.dll");
-    ASSERT_NE(module, nullptr);
-    std::vector<UINT> blocks;
-    EnumResourceNamesW(module, RT_STRING, FirstStringBlocks, reinterpret_cast<LONG_PTR>(&blocks));
-    ASSERT_FALSE(blocks.empty());
+    // System modules with string tables; the system's own loader is the reference.
     const WORD neutral = MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL);
     int found = 0;
     bool lastEntryChecked = false;
-    for (UINT block : blocks) {
-        for (UINT entry = 0; entry < 16; ++entry) {
-            const UINT id = (block - 1) * 16 + entry;
-            wchar_t expected[256] = {};
-            const int expectedLength = LoadStringW(module, id, expected, 256);
-            wchar_t got[256] = {L'?'};
-            const int length = LoadStringForLanguage(module, id, got, 256, neutral);
-            EXPECT_EQ(length, expectedLength) << "id " << id;
-            EXPECT_STREQ(got, expected) << "id " << id;
-            if (expectedLength > 0) {
+    for (const wchar_t* name : {L"comctl32.dll", L"comdlg32.dll", L"shell32.dll"}) {
+        HMODULE module = LoadLibraryW(name);
+        ASSERT_NE(module, nullptr);
+        std::vector<UINT> blocks;
+        EnumResourceNamesW(module, RT_STRING, FirstStringBlocks, reinterpret_cast<LONG_PTR>(&blocks));
+        for (UINT block : blocks) {
+            for (UINT entry = 0; entry < 16; ++entry) {
+                const UINT id = (block - 1) * 16 + entry;
+                wchar_t expected[256] = {};
+                const int expectedLength = LoadStringW(module, id, expected, 256);
+                wchar_t got[256] = {L'?'};
+                const int length = LoadStringForLanguage(module, id, got, 256, neutral);
+                EXPECT_EQ(length, expectedLength) << "id " << id;
+                EXPECT_STREQ(got, expected) << "id " << id;
+                if (expectedLength <= 0)
+                    continue;
                 ++found;
+                // Id 16k + 15 is the last entry of block k + 1.
                 if (entry == 15)
                     lastEntryChecked = true;
                 // Capacity 0: a pointer to the resource text and its full length.
+                const wchar_t* systemDirect = nullptr;
+                const int fullLength = LoadStringW(module, id, reinterpret_cast<wchar_t*>(&systemDirect), 0);
                 const wchar_t* direct = nullptr;
                 EXPECT_EQ(LoadStringForLanguage(module, id, reinterpret_cast<wchar_t*>(&direct), 0, neutral),
-                          expectedLength);
+                          fullLength);
                 ASSERT_NE(direct, nullptr);
-                EXPECT_EQ(std::wstring(direct, static_cast<size_t>(expectedLength)), expected);
+                EXPECT_EQ(std::wstring(direct, static_cast<size_t>(fullLength)),
+                          std::wstring(systemDirect, static_cast<size_t>(fullLength)));
                 // A small buffer: capacity - 1 characters, terminated.
                 wchar_t small[3] = {L'x', L'x', L'x'};
                 const int cut = LoadStringForLanguage(module, id, small, 3, neutral);
@@ -599,8 +604,7 @@ TEST(LoadStringForLanguage, ReadsEveryEntryOfABlockLikeTheSystem)
         }
     }
     EXPECT_GT(found, 0);
-    if (!lastEntryChecked)
-        std::printf("note: no block of this module has a 16th entry\n");
+    EXPECT_TRUE(lastEntryChecked);
 }
 
 TEST(LoadStringForLanguage, MissingBlockGivesEmptyBuffer)
