@@ -532,3 +532,35 @@ TEST(ThemedMessageBox, ScreenshotOfAQuestionWithALongText)
     EXPECT_EQ(run.result, IDCANCEL);
     EXPECT_TRUE(run.iconLoaded);
 }
+
+TEST(MessageBoxFormat, FormatsAnInterfaceTextWithTheProductCaption)
+{
+    // Text 6 asks whether to save a document; the path is its argument.
+    const wchar_t* path = L"C:\\Work\\notes.txt";
+    wchar_t format[1024] = {};
+    LoadInterfaceString(g_translationTable, 6, format, 1024);
+    wchar_t expected[1025] = {};
+    wsprintfW(expected, format, path);
+
+    DialogAnswerer answers;
+    answers.Push(IDNO);
+    EXPECT_EQ(MessageBoxFormat(nullptr, MB_YESNOCANCEL | MB_ICONQUESTION, 6, path), IDNO);
+    ASSERT_EQ(answers.SeenDialogs().size(), 1u);
+    EXPECT_EQ(answers.SeenDialogs()[0].caption, L"Ovrik ");   // odd length, padded
+    // The message is the last static text of the box (the icon's comes first).
+    const std::wstring& seen = answers.SeenDialogs()[0].text;
+    const std::wstring message(expected);
+    ASSERT_GE(seen.size(), message.size());
+    EXPECT_EQ(seen.substr(seen.size() - message.size()), message);
+}
+
+TEST(MessageBoxFormat, OverlongArgumentsAreCutNotOverrun)
+{
+    // wvsprintfW stops at 1024 characters; the box shows what fits.
+    const std::wstring longPath(3000, L'p');
+    DialogAnswerer answers;
+    answers.Push(IDCANCEL);
+    EXPECT_EQ(MessageBoxFormat(nullptr, MB_YESNOCANCEL, 6, longPath.c_str()), IDCANCEL);
+    ASSERT_EQ(answers.SeenDialogs().size(), 1u);
+    EXPECT_LE(answers.SeenDialogs()[0].text.size(), 1024u);
+}
