@@ -66,6 +66,8 @@ struct BoxRun {
     RECT textRect = {};      // screen
     RECT textUnits = {};     // the text control's position in dialog units
     RECT work = {};
+    int textControlHeight = 0;
+    int neededTextHeight = 0;   // the text measured with the box's own font in the control's width
 };
 
 // What the test does to the open box: keys posted to the focused control, then
@@ -119,6 +121,18 @@ void Look(HWND dialog)
         POINT topLeft = {run.textRect.left, run.textRect.top};
         ScreenToClient(dialog, &topLeft);
         run.textUnits = {MulDiv(topLeft.x, 400, unit.right), MulDiv(topLeft.y, 800, unit.bottom), 0, 0};
+        RECT client;
+        GetClientRect(run.textControl, &client);
+        run.textControlHeight = client.bottom;
+        const std::wstring text = TextOf(run.textControl);
+        HDC dc = GetDC(run.textControl);
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(run.textControl, WM_GETFONT, 0, 0)));
+        RECT needed = {0, 0, client.right, 0};
+        DrawTextExW(dc, const_cast<wchar_t*>(text.c_str()), -1, &needed,
+                    DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX | DT_EDITCONTROL, nullptr);
+        run.neededTextHeight = needed.bottom;
+        SelectObject(dc, old);
+        ReleaseDC(run.textControl, dc);
     }
     GetWindowRect(dialog, &run.window);
     MONITORINFO monitor = {};
@@ -408,8 +422,11 @@ TEST(ThemedMessageBox, LongTextGrowsWiderBeforeTaller)
     EXPECT_GE(width(hugeBox), workWidth * 7 / 8 - 8);
     EXPECT_LE(width(hugeBox), workWidth * 7 / 8);
     EXPECT_GT(height(hugeBox), height(mediumBox));
-    // The whole text fits its control.
-    EXPECT_GE(mediumBox.textRect.right - mediumBox.textRect.left, 100);
+    // The whole text fits its control, in the font the box really shows.
+    for (const BoxRun& run : runs) {
+        EXPECT_GT(run.neededTextHeight, 0);
+        EXPECT_LE(run.neededTextHeight, run.textControlHeight);
+    }
 }
 
 TEST(MessageBoxLayout, WidthStepsFollowTheTextLength)
