@@ -64,40 +64,56 @@ XmlArena* XmlArenaCreate(size_t chunkSize)
     return arena;
 }
 
+namespace {
+
+char* AlignUp(char* at, size_t alignment)
+{
+    const uintptr_t address = reinterpret_cast<uintptr_t>(at);
+    return at + static_cast<size_t>((alignment - address % alignment) % alignment);
+}
+
+// Takes the bytes from the current chunk; null when they do not fit.
+void* TakeFromChunk(XmlArena* arena, size_t size, size_t alignment)
+{
+    char* result = AlignUp(arena->nextFree, alignment);
+    const size_t padding = static_cast<size_t>(result - arena->nextFree);
+    if (padding > arena->bytesLeft || size > arena->bytesLeft - padding)
+        return nullptr;
+    arena->nextFree = result + size;
+    arena->bytesLeft -= padding + size;
+    return result;
+}
+
+} // namespace
+
 void* XmlArenaAlloc(XmlArena* arena, size_t size, size_t alignment)
 {
     if (!arena || alignment == 0 || (alignment & (alignment - 1)) != 0 || alignment > kChunkHeader)
         return nullptr;
     if (size == 0)
         size = 1;
-    const uintptr_t at = reinterpret_cast<uintptr_t>(arena->nextFree);
-    const size_t padding = static_cast<size_t>((alignment - at % alignment) % alignment);
-    if (padding <= arena->bytesLeft && size <= arena->bytesLeft - padding) {
-        char* result = arena->nextFree + padding;
-        arena->nextFree = result + size;
-        arena->bytesLeft -= padding + size;
+    if (void* result = TakeFromChunk(arena, size, alignment))
         return result;
-    }
-    if (size > SIZE_MAX - kChunkHeader)
+    if (size > SIZE_MAX - 2 * kChunkHeader)
         return nullptr;
     if (size > arena->chunkSize / 2) {
         // A block of its own: starting a fresh chunk for it would waste the rest of
         // the current one, and a request beyond the chunk size would not fit at all.
-        void* chunk = HeapZeroed(kChunkHeader + size);
+        void* chunk = HeapZeroed(kChunkHeader + size + alignment - 1);
         if (!chunk)
             return nullptr;
         LinkChunk(arena, chunk);
-        return ChunkData(chunk);
+        return AlignUp(ChunkData(chunk), alignment);
     }
     void* chunk = HeapZeroed(kChunkHeader + arena->chunkSize);
     if (!chunk)
         return nullptr;
     LinkChunk(arena, chunk);
     arena->lastChunk = chunk;
-    char* result = ChunkData(chunk);   // chunk data is aligned for every permitted alignment
-    arena->nextFree = result + size;
-    arena->bytesLeft = arena->chunkSize - size;
-    return result;
+    arena->nextFree = ChunkData(chunk);
+    arena->bytesLeft = arena->chunkSize;
+    // The request is at most half a chunk, so it fits whatever the padding.
+    return TakeFromChunk(arena, size, alignment);
 }
 
 char* XmlArenaCopy(XmlArena* arena, const char* text, size_t length)
