@@ -1,5 +1,7 @@
 #include "core/xml_document.h"
 
+#include "core/file_utils.h"
+
 #include <windows.h>
 
 #include <climits>
@@ -959,69 +961,48 @@ size_t Utf16ToUtf8(const wchar_t* units, ptrdiff_t count, char* out, size_t outS
 
 // ================================================================ files
 
-namespace {
-
-bool ReadWholeFileW(const wchar_t* path, std::string* bytes, bool* tooLarge)
-{
-    *tooLarge = false;
-    HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    bool ok = false;
-    LARGE_INTEGER size{};
-    if (GetFileSizeEx(file, &size)) {
-        if (static_cast<unsigned long long>(size.QuadPart) > kXmlMaxFileSize) {
-            *tooLarge = true;
-        } else {
-            try {
-                bytes->resize(static_cast<size_t>(size.QuadPart));
-                size_t done = 0;
-                ok = true;
-                while (done < bytes->size()) {
-                    DWORD got = 0;
-                    const DWORD want = static_cast<DWORD>(bytes->size() - done > 0x1000000 ? 0x1000000
-                                                                                          : bytes->size() - done);
-                    if (!ReadFile(file, bytes->data() + done, want, &got, nullptr) || got == 0) {
-                        ok = false;
-                        break;
-                    }
-                    done += got;
-                }
-            } catch (const std::bad_alloc&) {
-                ok = false;
-            }
-        }
-    }
-    CloseHandle(file);
-    return ok;
-}
-
-bool WriteAll(HANDLE file, const std::string& bytes)
-{
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const DWORD want = static_cast<DWORD>(bytes.size() - done > 0x1000000 ? 0x1000000 : bytes.size() - done);
-        DWORD wrote = 0;
-        if (!WriteFile(file, bytes.data() + done, want, &wrote, nullptr) || wrote != want)
-            return false;
-        done += wrote;
-    }
-    return true;
-}
-
-} // namespace
-
 bool XmlLoadFile(XmlDocument* doc, const wchar_t* path)
 {
     if (!doc || !path)
         return false;
-    std::string bytes;
-    bool tooLarge = false;
-    if (!ReadWholeFileW(path, &bytes, &tooLarge))
+    FileHandle file;
+    if (!file.Open(path, kFileRead))
         return false;
+    const uint64_t size = file.GetSize();
+    if (size > kXmlMaxFileSize)
+        return false;
+    std::string bytes;
+    try {
+        bytes.resize(static_cast<size_t>(size));
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    // A read error, or a file that shrank meanwhile, would look like a cut document.
+    if (file.Read(bytes.data(), bytes.size()) != bytes.size())
+        return false;
+    file.Close();
     return XmlParse(doc, bytes.data(), static_cast<ptrdiff_t>(bytes.size()));
 }
+
+namespace {
+
+bool WriteAndFlush(const wchar_t* path, const std::string& bytes)
+{
+    FileHandle file;
+    if (!file.Open(path, kFileWrite | kFileCreate))
+        return false;
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const size_t piece = bytes.size() - done < 0x1000000 ? bytes.size() - done : 0x1000000;
+        const size_t wrote = file.Write(bytes.data() + done, piece);
+        if (wrote == 0)
+            return false;
+        done += wrote;
+    }
+    return FlushFileBuffers(file.handle) != 0;
+}
+
+} // namespace
 
 bool XmlSaveFile(const XmlDocument* doc, const wchar_t* path)
 {
@@ -1042,13 +1023,7 @@ bool XmlSaveFile(const XmlDocument* doc, const wchar_t* path)
     } catch (const std::bad_alloc&) {
         return false;
     }
-    HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    bool ok = WriteAll(file, bytes) && FlushFileBuffers(file);
-    if (!CloseHandle(file))
-        ok = false;
+    bool ok = WriteAndFlush(temporary.c_str(), bytes);
     if (ok)
         ok = MoveFileExW(temporary.c_str(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     if (!ok)

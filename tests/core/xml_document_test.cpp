@@ -666,6 +666,24 @@ TEST(XmlDocument, LoadFailuresAndEmptyFiles)
     EXPECT_TRUE(XmlLoadFile(&emptyDoc, empty.c_str()));
     EXPECT_EQ(XmlFirstChild(&emptyDoc->root), nullptr);
 
+    // Larger than any single read piece.
+    std::string many = "<list>";
+    for (int i = 0; i < 5000; ++i)
+        many += "<item n=\"" + std::to_string(i) + "\"/>";
+    many += "</list>";
+    const std::wstring big = dir.File(L"big.xml");
+    ASSERT_TRUE(WriteFileBytes(big, many));
+    Doc bigDoc;
+    ASSERT_TRUE(XmlLoadFile(&bigDoc, big.c_str()));
+    int items = 0;
+    int last = -1;
+    for (XmlNode* item = XmlFindPath(&bigDoc, "list/item"); item; item = XmlNextSibling(item, "item")) {
+        XmlGetAttrInt(item, "n", &last);
+        ++items;
+    }
+    EXPECT_EQ(items, 5000);
+    EXPECT_EQ(last, 4999);
+
     const std::wstring cut = dir.File(L"cut.xml");
     ASSERT_TRUE(WriteFileBytes(cut, std::string(kThemeFile, 200)));
     Doc cutDoc;
