@@ -4,7 +4,11 @@
 #include "core/interface_data.h"
 #include "core/translation_table.h"
 
+#include "support/test_support.h"
+
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include <set>
 #include <string>
@@ -348,4 +352,43 @@ TEST(BuiltinDialogs, MissingTemplatesAreRefusedWithoutAWindow)
     EXPECT_EQ(BuiltinDialogTemplate(0x7FFF), nullptr);
     EXPECT_EQ(CreateBuiltinDialog(nullptr, nullptr, nullptr, 0), nullptr);
     EXPECT_EQ(RunBuiltinDialog(nullptr, nullptr, nullptr, 0), -1);
+}
+
+namespace {
+
+HMENU g_shownPopup = nullptr;
+HWND g_menuOwner = nullptr;
+
+void CALLBACK PhotographOpenMenu(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    ovrik_test::HoldForScreenshot("main_menu_edit");
+    EndMenu();
+}
+
+void CALLBACK OpenMenu(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    SetTimer(nullptr, 0, 300, PhotographOpenMenu);
+    RECT frame;
+    GetWindowRect(g_menuOwner, &frame);
+    TrackPopupMenu(g_shownPopup, TPM_RETURNCMD | TPM_NONOTIFY, frame.left + 60, frame.top + 40, 0, g_menuOwner, nullptr);
+}
+
+} // namespace
+
+// Only for looking at the menus: shows the menu bar with the Edit menu open.
+TEST(BuiltinMenus, LookAtTheMainMenu)
+{
+    if (!std::getenv("OVRIK_HOLD_MS"))
+        GTEST_SKIP() << "only when screenshots are taken";
+    LoadedMenu main(kMainMenuId);
+    g_menuOwner = CreateWindowExW(0, L"STATIC", L"Ovrik", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 700, 500,
+                                  nullptr, main.menu, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(g_menuOwner, nullptr);
+    g_shownPopup = GetSubMenu(main.menu, 1);
+    SetTimer(nullptr, 0, 200, OpenMenu);
+    ovrik_test::PumpMessages(1000 + static_cast<DWORD>(std::strtoul(std::getenv("OVRIK_HOLD_MS"), nullptr, 10)));
+    SetMenu(g_menuOwner, nullptr);
+    DestroyWindow(g_menuOwner);
 }
