@@ -1,7 +1,8 @@
 #include "core/translation_table.h"
 
 #include "core/interface_data.h"
-#include "core/pending_texts.h"
+#include "core/file_utils.h"
+#include "core/ini_file.h"
 #include "core/text_convert.h"
 
 #include <algorithm>
@@ -770,16 +771,9 @@ bool FormatConversionsMatch(const wchar_t* candidate, const wchar_t* reference)
 
 wchar_t* LanguageFolderPath(wchar_t* buffer)
 {
-    buffer[0] = L'\0';
-    const DWORD length = GetModuleFileNameW(nullptr, buffer, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        buffer[0] = L'\0';
-        return buffer;
-    }
-    wchar_t* slash = wcsrchr(buffer, L'\\');
-    wchar_t* end = slash ? slash + 1 : buffer;
+    wchar_t* end = GetExeDir(buffer, MAX_PATH);
     const size_t nameLength = wcslen(LanguageFolderName());
-    if (static_cast<size_t>(end - buffer) + nameLength + 2 > MAX_PATH) {
+    if (!buffer[0] || static_cast<size_t>(end - buffer) + nameLength + 2 > MAX_PATH) {
         buffer[0] = L'\0';
         return buffer;
     }

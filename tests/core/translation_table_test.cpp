@@ -1,7 +1,7 @@
 // Translation files as users and translators write them, and as they arrive broken:
 // every table is read from a real file in a temporary folder.
 #include "core/interface_data.h"
-#include "core/pending_texts.h"
+#include "core/ini_file.h"
 #include "core/text_convert.h"
 #include "core/translation_table.h"
 
@@ -93,8 +93,19 @@ const wchar_t kGerman[] =
 
 class TranslationFiles : public ::testing::Test {
 protected:
-    void SetUp() override { SetPendingSettingsPath(dir.File(L"ovrik.ini").c_str()); }
-    void TearDown() override { SetPendingSettingsPath(nullptr); }
+    // The settings file of these tests lies in their folder; the program's own
+    // settings paths come back afterwards.
+    void SetUp() override
+    {
+        wcscpy(savedIniPath, g_iniPath);
+        wcscpy(savedMruPath, g_mruIniPath);
+        ASSERT_TRUE(BuildIniPaths((dir.Path() + L"\\").c_str()));
+    }
+    void TearDown() override
+    {
+        wcscpy(g_iniPath, savedIniPath);
+        wcscpy(g_mruIniPath, savedMruPath);
+    }
 
     std::wstring Write(const std::wstring& name, const std::string& bytes)
     {
@@ -110,6 +121,8 @@ protected:
     }
 
     TempDir dir;
+    wchar_t savedIniPath[MAX_PATH] = {};
+    wchar_t savedMruPath[MAX_PATH] = {};
 };
 
 } // namespace
