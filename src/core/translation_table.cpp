@@ -7,6 +7,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <cwchar>
 #include <string_view>
 
 TranslationTable* g_translationTable = nullptr;

@@ -479,8 +479,12 @@ std::vector<WORD> SmallDialogTemplate()
     return t;
 }
 
-INT_PTR CALLBACK PlainDialogProc(HWND, UINT message, WPARAM, LPARAM)
+INT_PTR CALLBACK PlainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
+    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+        EndDialog(dialog, LOWORD(wParam));
+        return TRUE;
+    }
     return message == WM_INITDIALOG;
 }
 
@@ -525,6 +529,14 @@ TEST_F(TranslationFiles, DialogsGetTheirCaptionButtonsStaticsAndLinks)
     GetWindowTextW(dialog, caption, 64);
     EXPECT_STREQ(caption, L"Suchen");
     DestroyWindow(dialog);
+
+    // The same template as a modal dialog ends with the button pressed.
+    ovrik_test::DialogAnswerer answerer;
+    answerer.Push(IDCANCEL);
+    EXPECT_EQ(RunBuiltinDialog(reinterpret_cast<const DLGTEMPLATE*>(tmpl.data()), nullptr, PlainDialogProc, 0),
+              IDCANCEL);
+    ASSERT_EQ(answerer.SeenDialogs().size(), 1u);
+    EXPECT_EQ(answerer.SeenDialogs()[0].caption, L"Find");
 }
 
 namespace {
