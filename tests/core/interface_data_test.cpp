@@ -190,6 +190,16 @@ TEST(BuiltinMenus, MainMenuPositionsMatchWhatTheFrameLooksUp)
             toolMenus += first == 168 || first == 170;
         }
     EXPECT_EQ(toolMenus, 2);
+
+    // Without the build tool the frame deletes the build menu by position and the
+    // recent-projects popup by its id; without the reference help, item 93.
+    ASSERT_TRUE(DeleteMenu(main.menu, 4, MF_BYPOSITION));
+    ASSERT_TRUE(DeleteMenu(main.menu, 15, MF_BYCOMMAND));
+    ASSERT_TRUE(DeleteMenu(main.menu, 93, MF_BYCOMMAND));
+    EXPECT_FALSE(CommandIds(main.menu).count(16));
+    EXPECT_FALSE(CommandIds(main.menu).count(93));
+    EXPECT_TRUE(CommandIds(main.menu).count(14));
+    EXPECT_TRUE(CommandIds(GetSubMenu(main.menu, GetMenuItemCount(main.menu) - 5)).count(181));
 }
 
 TEST(BuiltinMenus, PopupMenusHoldTheirChoices)
