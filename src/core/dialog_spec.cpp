@@ -1,5 +1,6 @@
 #include "core/dialog_spec.h"
 
+#include "core/interface_data.h"
 #include "core/pending_dialogs.h"
 
 #include <cstring>

@@ -1,7 +1,5 @@
 #include "core/pending_dialogs.h"
 
-const wchar_t* DialogFontFace() { return L"MS Shell Dlg"; }
-
 const wchar_t* CrashDialogHeadingText() { return L"%s has stopped working"; }
 const wchar_t* CrashDialogIntroText()
 {
@@ -37,27 +35,6 @@ const wchar_t* UpdateDialogDownloadFailedText()
 }
 const wchar_t* UpdateNotesClassText() { return L"RichEdit20W"; }
 const wchar_t* UpdateProgressClassText() { return L"msctls_progress32"; }
-
-const wchar_t* SystemUiModuleName() { return L"user32.dll"; }
-const char* SystemDpiFunctionName() { return "GetDpiForSystem"; }
-const wchar_t* MessageLinkToken() { return L"<a"; }
-const wchar_t* LinkClassName() { return L"SysLink"; }
-
-TranslationTable* g_translationTable = nullptr;
-
-int LoadInterfaceString(const TranslationTable*, int id, wchar_t* buffer, int capacity)
-{
-    // Only the message-box button captions (799 + button id) are known here.
-    static const wchar_t* const buttons[] = {L"OK", L"Cancel", L"&Abort", L"&Retry", L"&Ignore", L"&Yes",
-                                             L"&No", L"&Close", L"Help", L"&Try Again", L"&Continue"};
-    if (!buffer || capacity <= 0)
-        return 0;
-    buffer[0] = L'\0';
-    if (id < 800 || id > 810)
-        return 0;
-    lstrcpynW(buffer, buttons[id - 800], capacity);
-    return lstrlenW(buffer);
-}
 
 bool DarkModeOn() { return false; }
 void ApplyWindowTheme(HWND, bool, bool) {}

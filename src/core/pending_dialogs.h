@@ -1,16 +1,13 @@
 // Stand-ins for pieces the dialogs need from parts of the program that are not
-// written yet: built-in named texts and the dark theme. Each keeps the name and
-// signature of the real thing and does the least that lets the dialogs work
-// (English texts, light theme).
+// written yet: the built-in texts of the three described dialogs, and the dark
+// theme. Each keeps the name and signature of the real thing and does the least
+// that lets the dialogs work (English texts, light theme).
 #pragma once
 
 #include <windows.h>
 #include <commctrl.h>
 
 // ---- built-in named texts
-
-// Face of the dialog font (at most 12 characters).
-const wchar_t* DialogFontFace();
 
 // Crash-report dialog.
 const wchar_t* CrashDialogHeadingText();   // format for the product name
@@ -37,23 +34,6 @@ const wchar_t* UpdateDialogNoAnswerText();
 const wchar_t* UpdateDialogDownloadFailedText();
 const wchar_t* UpdateNotesClassText();         // rich-edit class of the release notes
 const wchar_t* UpdateProgressClassText();      // progress bar class
-
-// Themed message box.
-const wchar_t* SystemUiModuleName();      // the module with the system's message-box texts
-const char* SystemDpiFunctionName();      // exported by that module; takes no argument
-const wchar_t* MessageLinkToken();        // a message text holding it is shown as a link
-const wchar_t* LinkClassName();
-
-// ---- interface texts by id
-
-// The one translation table of the run; only its OK and Cancel texts here.
-struct TranslationTable {
-    const wchar_t* okText = nullptr;
-    const wchar_t* cancelText = nullptr;
-};
-extern TranslationTable* g_translationTable;
-// The translated text of an interface string id, or its built-in English text.
-int LoadInterfaceString(const TranslationTable* table, int id, wchar_t* buffer, int capacity);
 
 // ---- dark theme
 

@@ -1,7 +1,9 @@
 #include "core/themed_message_box.h"
 
 #include "core/dialog_spec.h"
+#include "core/interface_data.h"
 #include "core/pending_dialogs.h"
+#include "core/translation_table.h"
 #include "core/win_handles.h"
 
 #include <commctrl.h>
@@ -104,7 +106,7 @@ int MessageBoxButtonText(int buttonId, wchar_t* buffer, int capacity)
     if (buttonId < IDOK || buttonId > IDCONTINUE)
         return 0;
     const int capped = capacity < kButtonCaptionCapacity ? capacity : kButtonCaptionCapacity;
-    const UINT stringId = 799 + static_cast<UINT>(buttonId);
+    const UINT stringId = kMessageBoxButtonStringBase + static_cast<UINT>(buttonId);
     int length = 0;
     if (HMODULE system = GetModuleHandleW(SystemUiModuleName()))
         length = LoadStringForLanguage(system, stringId, buffer, capped, MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));

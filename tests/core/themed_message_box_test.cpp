@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/dialog_spec.h"
-#include "core/pending_dialogs.h"
+#include "core/translation_table.h"
 #include "core/themed_message_box.h"
 #include "support/test_support.h"
 
