@@ -6,6 +6,7 @@
 #include "support/test_support.h"
 
 #include <functional>
+#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
