@@ -69,23 +69,3 @@ bool LoadWindowPos(const wchar_t* key, RECT* rect, int* showCmd)
     *showCmd = numbers[4];
     return true;
 }
-
-int GetInterfaceText(int id, wchar_t* buffer, int capacity)
-{
-    if (!buffer || capacity <= 0)
-        return 0;
-    const wchar_t* text = L"";
-    switch (id) {
-    case 1:
-        text = L"All files";
-        break;
-    case 54:
-        text = L"%s files";
-        break;
-    }
-    const int length = static_cast<int>(std::wcslen(text)) < capacity - 1 ? static_cast<int>(std::wcslen(text))
-                                                                             : capacity - 1;
-    std::wmemcpy(buffer, text, static_cast<size_t>(length));
-    buffer[length] = L'\0';
-    return length;
-}

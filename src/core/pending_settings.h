@@ -38,7 +38,3 @@ int GetSelectedBuildConfig(const MainFrameState& state);
 // Reads an [Ovrik] key of "ovrik.ini" holding "left,top,right,bottom,showCmd"; false
 // when fewer than five numbers are there or the rectangle is on no monitor.
 bool LoadWindowPos(const wchar_t* key, RECT* rect, int* showCmd);
-
-// An interface text by id into the buffer (at most capacity - 1 characters); its
-// length. For now always the built-in English text.
-int GetInterfaceText(int id, wchar_t* buffer, int capacity);

@@ -3,6 +3,7 @@
 #include "core/file_utils.h"
 #include "core/ini_file.h"
 #include "core/text_convert.h"
+#include "core/translation_table.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -250,8 +251,8 @@ bool BuildXmlFilter(wchar_t* buffer, size_t capacity)
         return false;
     wchar_t format[64];
     wchar_t allFiles[64];
-    GetInterfaceText(54, format, 64);
-    GetInterfaceText(1, allFiles, 64);
+    LoadInterfaceString(g_translationTable, 54, format, 64);
+    LoadInterfaceString(g_translationTable, 1, allFiles, 64);
     // The format comes from the translation file: only its "%s" is filled in.
     std::wstring filter = format;
     const size_t slot = filter.find(L"%s");
