@@ -1,4 +1,4 @@
-// Stand-ins for pieces the dialogs need from parts of the program that are not
+// Stand-ins for what the dialogs need from parts of the program that are not
 // written yet: the built-in texts of the three described dialogs, and the dark
 // theme. Each keeps the name and signature of the real thing and does the least
 // that lets the dialogs work (English texts, light theme).
