@@ -8,16 +8,19 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 # Creates the prefix once: Windows 10, a monospaced "Courier New", and Wine drawing
-# window frames itself (there is no window manager under Xvfb).
+# window frames itself (there is no window manager under Xvfb). Windows are left
+# unmanaged: otherwise Wine waits two seconds for a window manager that never
+# answers each time a visible window is hidden or destroyed.
 ovrik_prepare_prefix() {
-    [ -f "$WINEPREFIX/.ovrik-ready" ] && return 0
+    [ -f "$WINEPREFIX/.ovrik-ready-2" ] && return 0
     mkdir -p "$WINEPREFIX"
     env -u DISPLAY wineboot -i >/dev/null 2>&1
     env -u DISPLAY wine winecfg -v win10 >/dev/null 2>&1
     env -u DISPLAY wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /d 'Liberation Mono' /f >/dev/null 2>&1
     env -u DISPLAY wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+    env -u DISPLAY wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     wineserver -w
-    touch "$WINEPREFIX/.ovrik-ready"
+    touch "$WINEPREFIX/.ovrik-ready-2"
 }
 
 # Starts Xvfb on a free display; sets DISPLAY and ovrik_xvfb_pid.
