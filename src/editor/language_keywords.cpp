@@ -215,7 +215,34 @@ const char kSql0[] =
     "openxml percent pi pivot plan power print proc quotename radians raiserror rand readtext "
     "reconfigure replicate reverse round rowcount rowguidcol rtrim rule save securityaudit setuser "
     "shutdown sign sin soundex square statistics str stuff tan textsize top tran tsequal unpivot "
-    "updatetext use waitfor writetext";
+    "updatetext use waitfor writetext accessible add_months aes_decrypt aes_encrypt algorithm always "
+    "analyse archive array_agg ascii_general_ci autocommit avg_row_length bfile binary_double "
+    "binary_float binlog bit_and bit_or bit_xor bool btree buffer_pool cache cascade_constraints "
+    "charset collation_connection columns comment compact compressed concat_ws connection_id "
+    "constraint_name conv convert_tz curdate curtime database_name date_add date_format date_sub "
+    "datetime day_hour day_minute day_second dayname dayofmonth dayofweek dayofyear decode degrees "
+    "delay_key_write delayed des_decrypt des_encrypt div dual duplicate elt enable encode engine "
+    "engines enum errors events extended extent_size fields first_value fixed flush force format "
+    "found_rows from_days from_unixtime fulltext geometry get_format greatest group_concat hash heap "
+    "high_priority hosts hour_minute hour_second ifnull ignore_server_ids ilike inet_aton inet_ntoa "
+    "infile insert_method install instr invoker io_thread ipc is_free_lock is_used_lock json json_agg "
+    "json_arrayagg json_extract json_object jsonb key_block_size keys lag last_day last_insert_id "
+    "last_value lcase lead least length lines linestring list lock locate logfile long longblob "
+    "longtext low_priority lpad master match_type max_rows maxvalue mediumblob mediumint mediumtext "
+    "microsecond mid minute_second minvalue mode monthname multilinestring multipoint multipolygon "
+    "mutex myisam ndb nocache nocycle nologging noorder now nth_value ntile nulls number nvl nvl2 oct "
+    "old_password optimize optionally ord outfile owner pack_keys page_checksum password period_add "
+    "period_diff pg_catalog point polygon purge quarter quick raise_application_error read_only "
+    "read_write rebuild redundant regexp relay_log reload remove reorganize repair replication "
+    "require reset restore resume returning rlike rownum rpad rtree schedule schemas sec_to_time "
+    "separator serial serializable sha1 sha2 share show signed slave slow sounds sql_big_result "
+    "sql_buffer_result sql_cache sql_calc_found_rows sql_no_cache sql_small_result ssl starting "
+    "status stop storage straight_join string strcmp subdate subpartition subpartitions "
+    "substring_index subtime super suspend swaps switches sysdate tables tablespace temptable text "
+    "time_format time_to_sec timediff timestampadd timestampdiff tinyblob tinyint tinytext to_char "
+    "to_date to_days to_number ucase uncommitted undefined unicode uninstall unix_timestamp unlock "
+    "unsigned upgrade utc_date utc_time utc_timestamp uuid varbinary varchar2 variables varcharacter "
+    "warnings week weekday weekofyear wrapper x509 xa xml year_month yearweek zerofill";
 
 const char kSql4[] =
     "access add as asc begin by check cluster column compress connect current cursor decimal default "
@@ -287,7 +314,46 @@ const char kCss0[] =
     "overline pointer pre pre-line pre-wrap relative repeat repeat-x repeat-y ridge scroll small "
     "smaller solid space-around space-between square static sticky stretch sub super table "
     "text-bottom text-top thick thin transparent underline unset uppercase visible wrap x-large "
-    "x-small xx-large xx-small";
+    "x-small xx-large xx-small accent-color align-tracks animation-composition animation-timeline "
+    "appearance background-position-x background-position-y block-overflow border-block-color "
+    "border-block-end border-block-end-color border-block-end-style border-block-end-width "
+    "border-block-start border-block-start-color border-block-start-style border-block-start-width "
+    "border-block-style border-block-width border-end-end-radius border-end-start-radius "
+    "border-inline-color border-inline-end border-inline-end-color border-inline-end-style "
+    "border-inline-end-width border-inline-start border-inline-start-color border-inline-start-style "
+    "border-inline-start-width border-inline-style border-inline-width border-start-end-radius "
+    "border-start-start-radius box-align box-direction box-flex box-orient box-pack color-adjust "
+    "color-scheme contain-intrinsic-size contain-intrinsic-height contain-intrinsic-width container "
+    "container-name container-type content-visibility counter-style font-display "
+    "font-language-override font-optical-sizing font-palette font-synthesis font-variant-alternates "
+    "font-variant-east-asian font-variant-position font-variation-settings forced-color-adjust "
+    "hyphenate-character image-orientation image-resolution initial-letter inset-block "
+    "inset-block-end inset-block-start inset-inline inset-inline-end inset-inline-start line-clamp "
+    "line-height-step margin-block-end margin-block-start margin-inline-end margin-inline-start "
+    "margin-trim mask-border mask-border-mode mask-border-outset mask-border-repeat mask-border-slice "
+    "mask-border-source mask-border-width mask-clip mask-composite mask-image mask-mode mask-origin "
+    "mask-position mask-repeat mask-size mask-type math-depth math-style max-lines offset "
+    "offset-anchor offset-distance offset-path offset-position offset-rotate overflow-anchor "
+    "overflow-block overflow-clip-margin overflow-inline overscroll-behavior "
+    "overscroll-behavior-block overscroll-behavior-inline overscroll-behavior-x overscroll-behavior-y "
+    "padding-block-end padding-block-start padding-inline-end padding-inline-start paint-order "
+    "print-color-adjust ruby-align ruby-position scroll-margin-block scroll-margin-block-end "
+    "scroll-margin-block-start scroll-margin-bottom scroll-margin-inline scroll-margin-inline-end "
+    "scroll-margin-inline-start scroll-margin-left scroll-margin-right scroll-margin-top "
+    "scroll-padding-block scroll-padding-block-end scroll-padding-block-start scroll-padding-bottom "
+    "scroll-padding-inline scroll-padding-inline-end scroll-padding-inline-start scroll-padding-left "
+    "scroll-padding-right scroll-padding-top scroll-snap-stop scrollbar-color scrollbar-gutter "
+    "scrollbar-width shape-image-threshold shape-margin shape-outside speak speak-as "
+    "text-combine-upright text-decoration-skip text-decoration-skip-ink text-decoration-thickness "
+    "text-emphasis text-emphasis-color text-emphasis-position text-emphasis-style text-orientation "
+    "text-rendering text-size-adjust text-underline-offset touch-action transform-box "
+    "transition-behavior view-transition-name zoom azimuth cue cue-after cue-before elevation pause "
+    "pause-after pause-before pitch pitch-range play-during richness speak-header speak-numeral "
+    "speak-punctuation speech-rate stress voice-family volume marks page size fill fill-opacity "
+    "fill-rule stroke stroke-dasharray stroke-dashoffset stroke-linecap stroke-linejoin "
+    "stroke-miterlimit stroke-opacity stroke-width stop-color stop-opacity flood-color flood-opacity "
+    "lighting-color marker-start marker-mid marker-end shape-rendering text-anchor dominant-baseline "
+    "alignment-baseline baseline-shift vector-effect";
 
 const char kCss1[] =
     "active after before checked default disabled empty enabled first first-child first-letter "
@@ -322,7 +388,10 @@ const char kPerl0[] =
     "shutdown sin sleep socket socketpair sort splice split sprintf sqrt srand stat state study sub "
     "substr symlink syscall sysopen sysread sysseek system syswrite tell telldir tie tied time times "
     "tr/// truncate uc ucfirst umask undef unlink unpack unshift untie use utime values vec wait "
-    "waitpid wantarray warn write y///";
+    "waitpid wantarray warn write y/// STDIN STDOUT STDERR ARGV ARGVOUT ENV INC SIG DATA strict "
+    "warnings utf8 lib constant vars parent base overload integer bigint bignum bigrat bytes feature "
+    "fields filetest locale ops re sigtrap subs threads autodie autouse attributes charnames "
+    "diagnostics encoding less mro vmsish";
 
 const char kPython0[] =
     "and as assert async await break class continue def del elif else except finally for from global "
@@ -365,7 +434,10 @@ const char kLua2[] =
     "math.deg math.exp math.floor math.fmod math.huge math.log math.max math.maxinteger math.min "
     "math.mininteger math.modf math.pi math.rad math.random math.randomseed math.sin math.sqrt "
     "math.tan math.tointeger math.type math.ult utf8.char utf8.charpattern utf8.codes utf8.codepoint "
-    "utf8.len utf8.offset";
+    "utf8.len utf8.offset math.cosh math.sinh math.tanh math.frexp math.ldexp math.log10 math.pow "
+    "math.mod string.gfind table.foreach table.foreachi table.getn table.setn table.maxn "
+    "bit32.arshift bit32.band bit32.bnot bit32.bor bit32.btest bit32.bxor bit32.extract bit32.lrotate "
+    "bit32.lshift bit32.replace bit32.rrotate bit32.rshift";
 
 const char kLua3[] =
     "coroutine.close coroutine.create coroutine.isyieldable coroutine.resume coroutine.running "
@@ -376,7 +448,7 @@ const char kLua3[] =
     "debug.getregistry debug.getupvalue debug.getuservalue debug.sethook debug.setlocal "
     "debug.setmetatable debug.setupvalue debug.setuservalue debug.traceback debug.upvalueid "
     "debug.upvaluejoin package.config package.cpath package.loaded package.loadlib package.path "
-    "package.preload package.searchers package.searchpath";
+    "package.preload package.searchers package.searchpath package.loaders package.seeall";
 
 const char kFortran0[] =
     "abstract access action advance all allocatable allocate apostrophe assign assignment associate "
@@ -453,7 +525,9 @@ const char kShell0[] =
     "tac tail tar tarcat taskset tee timeout tload top touch tr truncate tsort tty uclampset uname "
     "uncompress unexpand uniq unlink unshare uptime users utmpdump vdir vmstat w watch wc wdctl "
     "whereis who whoami wipefs xargs yes zcat zcmp zdiff zegrep zfgrep zforce zgrep zless zmore znew "
-    "zramctl";
+    "zramctl awk bc bzip2 curl diff file ftp git less make man patch perl ping python rsync scp sftp "
+    "ssh ssh-keygen sudo telnet unzip vi vim wget which zip zsh apt apt-get dpkg systemctl service "
+    "journalctl ip ifconfig netstat ss lsof strace crontab at batch mail";
 
 const char kActionScript0[] =
     "as break case catch class const continue default delete do dynamic each else extends false final "
@@ -498,7 +572,35 @@ const char kActionScript1[] =
     "navigateToURL nextFrame numChildren parent play pop prevFrame push removeChild removeChildAt "
     "removeEventListener replace reverse rotation scaleX scaleY send setChildIndex shift slice some "
     "sort splice split stage start stop substr substring text toLowerCase toString toUpperCase "
-    "totalFrames unshift valueOf visible width willTrigger x y";
+    "totalFrames unshift valueOf visible width willTrigger x y Accessibility AccessibilityProperties "
+    "CSMSettings ContextMenuClipboardItems DRMAuthenticateEvent DRMErrorEvent DRMStatusEvent "
+    "DigitCase DigitWidth ElementFormat FileMode FileStream FontDescription FontLookup FontMetrics "
+    "FontPosture FontWeight GestureEvent GraphicsBitmapFill GraphicsEndFill GraphicsGradientFill "
+    "GraphicsPath GraphicsPathCommand GraphicsPathWinding GraphicsShaderFill GraphicsSolidFill "
+    "GraphicsStroke GraphicsTrianglePath IGraphicsData IGraphicsFill IGraphicsPath IGraphicsStroke "
+    "JustificationStyle Kerning LigatureLevel LineJustification Matrix3D MouseCursor NativeMenu "
+    "NativeMenuItem NativeWindow NetGroup NetStreamInfo Orientation3D PerspectiveProjection "
+    "PressAndTapGestureEvent RenderingMode Shader ShaderData ShaderEvent ShaderFilter ShaderInput "
+    "ShaderJob ShaderParameter ShaderPrecision StageOrientation StageVideo TabAlignment TabStop "
+    "TextBaseline TextBlock TextElement TextJustifier TextLine TextLineValidity TextRotation "
+    "TouchEvent TransformGestureEvent TypographicCase UncaughtErrorEvent UncaughtErrorEvents Utils3D "
+    "Vector3D XMLSignatureValidator abs acos addCallback addFrameScript addHeader addItem addItemAt "
+    "allowDomain allowInsecureDomain appendText applyFilter areInaccessibleObjectsUnderPoint asin "
+    "atan atan2 attachAudio attachCamera attachNetStream beginBitmapFill beginGradientFill "
+    "bytesLoaded bytesTotal call ceil charCount clone compare compress copyChannel copyPixels cos "
+    "createBox createGradientBox cubicCurveTo decode deleteItem dispose draw drawGraphicsData "
+    "drawPath drawTriangles exp fillRect floodFill floor focusRect getBounds getCharBoundaries "
+    "getDefinition getLineText getObjectsUnderPoint getPixel getPixel32 getPixels getRect "
+    "getTextFormat globalToLocal hasDefinition hitArea invalidate isAccessibilityActive "
+    "isDefaultPrevented isPlaying keyCode loaderInfo loadBytes log max min noise paletteMap "
+    "perlinNoise pixelDissolve pow preventDefault random readBoolean readByte readBytes readDouble "
+    "readFloat readInt readMultiByte readObject readShort readUTF readUTFBytes readUnsignedByte "
+    "readUnsignedInt readUnsignedShort replaceSelectedText replaceText round scroll scrollRect "
+    "selectable setClipboard setPixel setPixel32 setPixels setSelection setTextFormat sin sqrt "
+    "stopAll stopImmediatePropagation stopPropagation swapChildren swapChildrenAt tan threshold "
+    "toFixed toExponential toPrecision uncompress unload writeBoolean writeByte writeBytes "
+    "writeDouble writeFloat writeInt writeMultiByte writeObject writeShort writeUTF writeUTFBytes "
+    "writeUnsignedInt";
 
 const char kNsis0[] =
     "!addincludedir !addplugindir !appendfile !cd !define !delfile !echo !else !endif !error !execute "
