@@ -485,7 +485,10 @@ const char kFortran1[] =
     "transpose trim ubound ucobound unpack verify dabs dacos dasin datan datan2 dcos dcosh ddim dexp "
     "dint dlog dlog10 dmax1 dmin1 dmod dnint dsign dsin dsinh dsqrt dtan dtanh iabs idim idint idnint "
     "ifix isign amax0 amax1 amin0 amin1 max0 max1 min0 min1 alog alog10 cabs ccos cexp clog csin "
-    "csqrt float sngl";
+    "csqrt float sngl acosd asind atand atan2d cosd sind tand cotan cotand dcosd dsind dtand and or "
+    "xor lshift rshift rand srand irand getarg iargc getenv getcwd chdir system time ctime etime "
+    "dtime fdate idate itime secnds sizeof loc malloc free abort exit flush fstat stat lstat access "
+    "rename unlink hostnm getpid getuid getgid isatty ttynam";
 
 const char kFortran2[] =
     "iso_c_binding iso_fortran_env ieee_arithmetic ieee_exceptions ieee_features c_int c_short c_long "
@@ -1642,7 +1645,16 @@ const char kAvs2[] =
     "uplaneminmaxdifference vplanemax vplanemedian vplanemin vplaneminmaxdifference "
     "ydifferencefromprevious ydifferencetonext yplanemax yplanemedian yplanemin "
     "yplaneminmaxdifference udifferencefromprevious udifferencetonext vdifferencefromprevious "
-    "vdifferencetonext rgbdifference rgbdifferencefromprevious rgbdifferencetonext";
+    "vdifferencetonext rgbdifference rgbdifferencefromprevious rgbdifferencetonext bitand bitlshift "
+    "bitnot bitor bitrshift bitxor bitlrotate bitrrotate bitset bitclear bitchange bittest "
+    "chromaudifference chromavdifference colorspacenameofplanar componentsize cosh fmod "
+    "frameratenumerator func getprocessinfo getvar hasalpha isversionorgreater isy isyuva isplanarrgb "
+    "isplanarrgba isrgb48 isrgb64 isyv411 lumadifference max min numcomponents pixeltype propdelete "
+    "propget propgetany propgetarray propgetasarray propgetdatasize propgetfloat propgetint "
+    "propgetkeybyindex propgetstring propgettype propnumelements propnumkeys propset propsetarray "
+    "propsetfloat propsetint propsetstring replacestr scriptdirutf8 scriptfileutf8 scriptnameutf8 "
+    "setcachemode setfiltermtmode setlogparams sinh strcmp strcmpi strfromutf8 strtoutf8 tan tanh "
+    "trimall trimleft trimright typename array arrayadd arraydel arrayins arrayset isarray isfunction";
 
 const char kAvs3[] =
     "addgrain addgrainc agc_hdragc analyzelogo animeivtc asharp audiograph autocrop autoyuy2 "
