@@ -19,6 +19,8 @@ ovrik_prepare_prefix() {
     env -u DISPLAY wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /d 'Liberation Mono' /f >/dev/null 2>&1
     env -u DISPLAY wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
     env -u DISPLAY wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    # A server left running for this prefix would make a plain wait hang forever.
+    wineserver -k 2>/dev/null || true
     wineserver -w
     touch "$WINEPREFIX/.ovrik-ready-2"
 }
