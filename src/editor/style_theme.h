@@ -85,6 +85,7 @@ bool LoadDefaultStyles(bool reset);
 // At start-up: the theme named by the key "style" (at most 128 characters), else
 // the built-in one.
 void LoadStartupStyles();
+// The same with the program's folder given; the key is read from g_iniPath.
 void LoadStartupStylesFrom(const wchar_t* folder);
 
 // A theme chosen from the style menu: command 400 is the built-in theme, any other
@@ -92,6 +93,7 @@ void LoadStartupStylesFrom(const wchar_t* folder);
 // key "style" is written (empty for the built-in theme) and true is returned; the
 // caller then re-applies every document's language. On failure nothing changes.
 bool ApplyStyleChoice(int command, const wchar_t* name);
+// The same with the program's folder given; the key is written into g_iniPath.
 bool ApplyStyleChoiceFrom(const wchar_t* folder, int command, const wchar_t* name);
 
 constexpr int kDefaultStyleCommand = 400;

@@ -7,6 +7,7 @@
 #include "editor/lexer_catalogue.h"
 
 #include <cstring>
+#include <cwchar>
 #include <set>
 #include <sstream>
 #include <string>

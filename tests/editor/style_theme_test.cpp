@@ -13,6 +13,7 @@
 #include "support/test_support.h"
 
 #include <cstring>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -242,6 +243,14 @@ TEST(StyleTheme, GlobalGroupFillsEachFieldByItsId)
     LOGBRUSH brush = {};
     ASSERT_EQ(GetObjectW(g_panelBrush, sizeof brush, &brush), static_cast<int>(sizeof brush));
     EXPECT_EQ(brush.lbColor, 0x605040u);
+
+    // The next load makes a new brush and lets go of the old one.
+    const HBRUSH old = g_panelBrush;
+    ASSERT_EQ(LoadThemeText(Theme("<styles><style id=\"32\">back:#010203</style></styles>"), false), 1);
+    EXPECT_NE(g_panelBrush, old);
+    EXPECT_EQ(GetObjectType(old), 0u);
+    ASSERT_EQ(GetObjectW(g_panelBrush, sizeof brush, &brush), static_cast<int>(sizeof brush));
+    EXPECT_EQ(brush.lbColor, 0x030201u);
 }
 
 TEST(StyleTheme, BuiltInValuesStandBeforeEveryLoad)
