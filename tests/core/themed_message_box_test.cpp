@@ -8,7 +8,6 @@
 #include <functional>
 #include <iterator>
 #include <string>
-#include <thread>
 #include <vector>
 
 using namespace ovrik_test;
@@ -79,8 +78,7 @@ struct BoxActions {
     std::function<void(HWND)> inspect;
 };
 
-// Each box runs on a thread of its own (a destroyed top-level window costs Wine
-// about two seconds without a window manager), so these are per thread.
+// The box being shown and what to do to it.
 thread_local BoxRun* g_run = nullptr;
 thread_local const BoxActions* g_actions = nullptr;
 constexpr UINT_PTR kLookTimer = 0x7E51;
@@ -202,19 +200,15 @@ struct BoxRequest {
     BoxActions actions;
 };
 
-// Shows every box at once, each on its own thread; the runs in request order.
+// Shows the boxes one after another, the runs in request order. (Boxes on several
+// threads at once raced for activation: a box that never became active was never
+// answered and the run hung.)
 std::vector<BoxRun> ShowBoxes(const std::vector<BoxRequest>& requests)
 {
-    std::vector<BoxRun> runs(requests.size());
-    std::vector<std::thread> threads;
-    for (size_t i = 0; i < requests.size(); ++i) {
-        threads.emplace_back([&requests, &runs, i] {
-            const BoxRequest& r = requests[i];
-            runs[i] = ShowBox(r.text.c_str(), r.caption.c_str(), r.type, r.actions);
-        });
-    }
-    for (std::thread& t : threads)
-        t.join();
+    std::vector<BoxRun> runs;
+    runs.reserve(requests.size());
+    for (const BoxRequest& r : requests)
+        runs.push_back(ShowBox(r.text.c_str(), r.caption.c_str(), r.type, r.actions));
     return runs;
 }
 
