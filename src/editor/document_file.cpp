@@ -276,7 +276,8 @@ bool WriteAndClose(HANDLE file, std::string_view text, int32_t encoding, unsigne
 
 // Writes the whole content into a new file beside the target, then puts it in the
 // target's place, so that a failed save leaves the old file untouched. Returns
-// 1 saved, 0 failed, -1 when no side file can be made in the folder.
+// 1 saved, 0 failed, -1 when no side file can be made in the folder or it cannot
+// take the target's place.
 int SaveThroughSideFile(const wchar_t* target, DWORD oldAttributes, std::string_view text, int32_t encoding,
                         unsigned codePage)
 {
@@ -310,8 +311,10 @@ int SaveThroughSideFile(const wchar_t* target, DWORD oldAttributes, std::string_
         placed = MoveFileExW(side, target, MOVEFILE_REPLACE_EXISTING) != 0;
     }
     if (!placed) {
+        // The target may be held open by a program that lets it be written but
+        // not replaced: the content is known to fit, so write it in place.
         DeleteFileW(side);
-        return 0;
+        return -1;
     }
     return 1;
 }
@@ -422,7 +425,7 @@ bool WriteUtf16(HANDLE file, std::string_view utf8, bool bigEndian)
 
 bool EditDoc::LoadFile(EditDoc& doc, const wchar_t* path)
 {
-    if (!path)
+    if (!path || !doc.editor)
         return false;
     LoadedFile loaded;
     if (!ReadForLoad(path, loaded))
@@ -433,7 +436,8 @@ bool EditDoc::LoadFile(EditDoc& doc, const wchar_t* path)
 
 bool EditDoc::SaveFile(EditDoc& doc, const wchar_t* path)
 {
-    if (!path || !path[0])
+    // Without its editor there is no text to save; an empty file would replace the real one.
+    if (!path || !path[0] || !doc.editor)
         return false;
     wchar_t target[MAX_PATH] = {};
     const DWORD length = GetFullPathNameW(path, MAX_PATH, target, nullptr);
@@ -487,7 +491,7 @@ bool EditDoc::ReloadChanged(EditDoc& doc, const wchar_t* path)
     const ViewPosition view = RememberView(doc);
     // Read first: a file that is gone, unreadable or refused leaves the text alone.
     LoadedFile loaded;
-    if (!ReadForLoad(path, loaded))
+    if (!doc.editor || !ReadForLoad(path, loaded))
         return false;
     EditorCall(doc, SCI_SETREADONLY, 0);
     EditorCall(doc, SCI_EMPTYUNDOBUFFER);
