@@ -76,9 +76,11 @@ int32_t DefaultLineEndMode()
     return mode <= SC_EOL_LF ? mode : SC_EOL_CRLF;
 }
 
+// A code page the system does not know would convert every text to nothing, and
+// the empty document would then be saved over the file: take the system's own.
 unsigned EffectiveCodePage(unsigned codePage)
 {
-    return codePage ? codePage : CP_ACP;
+    return codePage && IsValidCodePage(codePage) ? codePage : CP_ACP;
 }
 
 std::wstring Text(int id)

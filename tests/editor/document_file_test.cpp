@@ -204,6 +204,30 @@ TEST(DocumentFile, DetectionPicksEncodingAndConvertsThroughTheCodePage)
     }
 }
 
+TEST(DocumentFile, EveryAnsiByteRoundTripsAndAnUnknownCodePageLosesNothing)
+{
+    TempDir dir;
+    std::string all;
+    for (int b = 1; b < 256; ++b) {
+        if (b != '\r' && b != '\n')
+            all += static_cast<char>(b);
+    }
+    // Kept invalid as UTF-8 so that it loads through the code page.
+    all += "\xE9";
+    const std::wstring path = dir.File(L"bytes.txt");
+    for (unsigned codePage : {1252u, 12345u}) {
+        SCOPED_TRACE(codePage);
+        ASSERT_TRUE(WriteFileBytes(path, all));
+        TestDoc t;
+        t.doc.codePage = codePage;
+        ASSERT_TRUE(EditDoc::LoadFile(t.doc, path.c_str()));
+        EXPECT_EQ(t.doc.encoding, kEncodingAnsi);
+        EXPECT_FALSE(t.Text().empty());
+        ASSERT_TRUE(EditDoc::SaveFile(t.doc, path.c_str()));
+        EXPECT_EQ(ReadFileBytes(path), all);
+    }
+}
+
 TEST(DocumentFile, EmptyFileTakesNewFileEncodingAndDefaultLineEnds)
 {
     SettingsGuard guard;
