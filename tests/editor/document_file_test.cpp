@@ -366,6 +366,10 @@ TEST(DocumentFile, FailedSaveKeepsTheOldFileAndTheDocumentModified)
     EXPECT_EQ(ReadFileBytes(path), "old content\r\nmore");
     EXPECT_EQ(t.doc.modified, 0);
     EXPECT_EQ(t.Send(SCI_GETMODIFY), 0);
+    // The program's own save is no change on disk.
+    DialogAnswerer answers;
+    EXPECT_FALSE(EditDoc::CheckModifiedOnDisk(t.doc));
+    EXPECT_TRUE(answers.SeenDialogs().empty());
 }
 
 TEST(DocumentFile, HiddenFileStaysHiddenAndReadOnlyFileIsNotOverwritten)
