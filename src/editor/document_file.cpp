@@ -143,9 +143,9 @@ bool ReadForLoad(const wchar_t* path, LoadedFile& loaded)
         // part of it that a save would then write back as the whole file.
         size_t done = 0;
         while (ok && done < loaded.size) {
-            const DWORD piece = static_cast<DWORD>(std::min<size_t>(loaded.size - done, 1u << 24));
+            const DWORD chunk = static_cast<DWORD>(std::min<size_t>(loaded.size - done, 1u << 24));
             DWORD got = 0;
-            if (!ReadFile(file, loaded.bytes.data() + done, piece, &got, nullptr) || got == 0)
+            if (!ReadFile(file, loaded.bytes.data() + done, chunk, &got, nullptr) || got == 0)
                 ok = false;
             done += got;
         }
@@ -393,12 +393,12 @@ bool WriteAllBytes(HANDLE file, const void* data, size_t count)
 {
     const char* p = static_cast<const char*>(data);
     while (count > 0) {
-        const DWORD piece = static_cast<DWORD>(std::min<size_t>(count, 1u << 24));
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(count, 1u << 24));
         DWORD written = 0;
-        if (!g_documentWriteFile(file, p, piece, &written, nullptr) || written != piece)
+        if (!g_documentWriteFile(file, p, chunk, &written, nullptr) || written != chunk)
             return false;
-        p += piece;
-        count -= piece;
+        p += chunk;
+        count -= chunk;
     }
     return true;
 }
