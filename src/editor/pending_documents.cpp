@@ -1,6 +1,7 @@
 #include "editor/pending_documents.h"
 
 #include "core/settings.h"
+#include "core/themed_message_box.h"
 #include "editor/edit_doc.h"
 
 #include <cstdarg>
@@ -12,7 +13,7 @@ int MessageBoxFormat(MainFrameState& owner, UINT type, const wchar_t* format, ..
     va_start(arguments, format);
     wvsprintfW(text, format ? format : L"", arguments);
     va_end(arguments);
-    const int result = MessageBoxW(owner.mainWindow, text, L"Ovrik", type);
+    const int result = ThemedMessageBox(owner.mainWindow, text, L"Ovrik", type);
     MessageBeep(MB_ICONEXCLAMATION);
     return result;
 }

@@ -21,5 +21,5 @@ struct TextString {
 
 // Formats the text with wvsprintfW and shows it in a message box with the
 // product caption and the given MB_* type, then beeps; the button pressed.
-// For now the system message box stands in for the themed one.
+// Shown in the themed message box; the main-window code owns this function.
 int MessageBoxFormat(MainFrameState& owner, UINT type, const wchar_t* format, ...);
