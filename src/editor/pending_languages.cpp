@@ -1,0 +1,5 @@
+#include "editor/pending_languages.h"
+
+void RecolorPanels(MainFrameState&)
+{
+}
