@@ -1,0 +1,42 @@
+// How a document's text travels between a file and the editing component:
+// encoding and line-end detection, conversions, and the writers used by saving.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Above this a file is refused; above the question limit the user is asked first.
+inline constexpr uint64_t kLoadRefuseSize = 524288000;   // 500 MiB
+inline constexpr uint64_t kLoadAskSize = 62914560;       // 60 MiB
+
+// True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates,
+// nothing above U+10FFFF, no sequence cut off at the end).
+bool IsValidUtf8(const unsigned char* bytes, size_t count);
+
+// The encoding a file's bytes are loaded with: a mark decides, else valid UTF-8
+// holding at least one multi-byte sequence is UTF-8 and anything else is ANSI.
+// *markLength receives the length of the mark (0, 2 or 3). An empty file gives -1.
+int32_t DetectEncoding(const unsigned char* bytes, size_t count, size_t* markLength);
+
+// The SC_EOL_* mode of the first line end in the text, or fallback when none.
+int32_t DetectLineEndMode(std::string_view text, int32_t fallback);
+
+// Text in the code page (0: the system ANSI code page) converted to UTF-8.
+std::string ConvertAnsiToEditor(std::string_view bytes, unsigned codePage);
+
+// Writes every byte through the save writer; false on any short or failed write.
+bool WriteAllBytes(HANDLE file, const void* data, size_t count);
+// Writes UTF-8 text converted to the code page (no mark). False when a write fails
+// or the text cannot be converted.
+bool WriteAnsi(HANDLE file, std::string_view utf8, unsigned codePage);
+// Writes UTF-8 text as UTF-16, big-endian when asked (no mark).
+bool WriteUtf16(HANDLE file, std::string_view utf8, bool bigEndian);
+
+// The one call through which saving writes to files; tests replace it to make
+// writes fail.
+using DocumentWriteFn = BOOL(WINAPI*)(HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED);
+extern DocumentWriteFn g_documentWriteFile;

@@ -1,0 +1,25 @@
+// Stand-ins for pieces that document loading and saving calls but that are not
+// written yet. Each keeps its final name and signature and does the least the
+// loading and saving code needs; the real implementations replace them.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+struct MainFrameState;
+struct LanguageRecord;
+
+// A growable 8-bit string of the editing code (completion, call tips). Only its
+// fields are here; the document record holds two of them.
+struct TextString {
+    char* buffer = nullptr;
+    uint64_t allocated = 0;
+    uint64_t length = 0;
+    uint64_t growth = 64;
+};
+
+// Formats the text with wvsprintfW and shows it in a message box with the
+// product caption and the given MB_* type, then beeps; the button pressed.
+// For now the system message box stands in for the themed one.
+int MessageBoxFormat(MainFrameState& owner, UINT type, const wchar_t* format, ...);
