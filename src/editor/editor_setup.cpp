@@ -255,3 +255,64 @@ sptr_t ApplyLanguageToEditor(const EditorLink& link, const LanguageRecord& recor
 {
     return ApplyLanguageStyles(link, record, g_globalStyles, g_editorFont);
 }
+
+namespace {
+
+EditorLink LinkOf(const EditorPart& part)
+{
+    EditorLink link;
+    link.function = part.directFunction;
+    link.pointer = part.directPointer;
+    return link;
+}
+
+} // namespace
+
+void InitEditorPart(EditorPart& part)
+{
+    part.editor = nullptr;
+    part.language = nullptr;
+    part.directFunction = nullptr;
+    part.directPointer = 0;
+    part.callTipDepth = 0;
+    part.listFromTyping = 0;
+    part.callTipNameStart = 0;
+    part.currentOverload = 0;
+    part.overloadCount = 1;
+    part.callTipPosition = 0;
+    part.callTipName = TextString{};
+    part.callTipName.growth = 64;
+    part.callTipText = TextString{};
+    part.callTipText.growth = 64;
+}
+
+void AttachEditor(EditorPart& part, HWND editor)
+{
+    part.editor = editor;
+    if (!part.directFunction) {
+        const EditorLink link = LinkToEditor(editor);
+        part.directFunction = link.function;
+        part.directPointer = link.pointer;
+    }
+}
+
+void SetupView(EditorPart& part)
+{
+    SetupEditorView(LinkOf(part));
+}
+
+void ApplyStyle(EditorPart& part, const StyleEntry& row)
+{
+    ApplyStyle(LinkOf(part), row);
+}
+
+void ApplyStyleRows(EditorPart& part, const LanguageRecord& record)
+{
+    ApplyStyleRows(LinkOf(part), record);
+}
+
+sptr_t ApplyLanguage(EditorPart& part, const LanguageRecord& record)
+{
+    part.language = &record;
+    return ApplyLanguageToEditor(LinkOf(part), record);
+}

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 
+#include "editor/edit_doc.h"
 #include "editor/language_table.h"
 
 struct GlobalStyles;
@@ -65,3 +66,21 @@ sptr_t ApplyLanguageStyles(const EditorLink& link, const LanguageRecord& record,
 // The same with the current theme (g_globalStyles) and the user's editor font
 // (g_editorFont).
 sptr_t ApplyLanguageToEditor(const EditorLink& link, const LanguageRecord& record);
+
+// The same for a document's editor part (a document, or the output pane's editor).
+
+// Empties the editor part: no window, language or direct route, no call tip
+// (one overload) and both call-tip texts without a buffer. Called first when a
+// document record is initialised.
+void InitEditorPart(EditorPart& part);
+// Stores the window and, when the part has no direct route yet, asks the window
+// for its direct-call function and pointer. Called right after the window exists.
+void AttachEditor(EditorPart& part, HWND editor);
+// The fixed configuration of a new view (see SetupEditorView); after AttachEditor.
+void SetupView(EditorPart& part);
+void ApplyStyle(EditorPart& part, const StyleEntry& row);
+void ApplyStyleRows(EditorPart& part, const LanguageRecord& record);
+// The language becomes the part's own (a PHP document stays PHP even though it is
+// coloured as HTML) and is applied with the current theme and editor font.
+// Returns the result of the final colourise call.
+sptr_t ApplyLanguage(EditorPart& part, const LanguageRecord& record);

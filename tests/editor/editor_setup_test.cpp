@@ -341,4 +341,90 @@ TEST_F(EditorSetup, StyleRowsStopAtTheFirstEmptyRowAndNeverSwitchOff)
     EXPECT_EQ(editor.Send(SCI_STYLEGETFORE, 7), 0x111111);
 }
 
+TEST_F(EditorSetup, DocumentPartIsEmptiedAttachedAndKeepsItsOwnLanguage)
+{
+    EditDoc doc;
+    doc.callTipDepth = 3;
+    doc.overloadCount = 0;
+    doc.callTipPosition = 99;
+    doc.language = LanguageByIndex(LangCpp);
+    InitEditorPart(doc);
+    EXPECT_EQ(doc.editor, nullptr);
+    EXPECT_EQ(doc.language, nullptr);
+    EXPECT_EQ(doc.directFunction, nullptr);
+    EXPECT_EQ(doc.callTipDepth, 0);
+    EXPECT_EQ(doc.overloadCount, 1);
+    EXPECT_EQ(doc.callTipPosition, 0);
+    EXPECT_EQ(doc.callTipName.length, 0u);
+    EXPECT_EQ(doc.callTipName.growth, 64u);
+    EXPECT_EQ(doc.callTipText.buffer, nullptr);
+    EXPECT_EQ(doc.callTipText.growth, 64u);
+
+    ScintillaWindow editor("<?php echo 1; ?>\r\n");
+    AttachEditor(doc, editor.Hwnd());
+    EXPECT_EQ(doc.editor, editor.Hwnd());
+    ASSERT_NE(doc.directFunction, nullptr);
+    EXPECT_EQ(doc.directPointer, static_cast<sptr_t>(SendMessageW(editor.Hwnd(), SCI_GETDIRECTPOINTER, 0, 0)));
+
+    // A second window (the output pane re-using a part) keeps the route it has.
+    ScintillaWindow other;
+    const sptr_t pointer = doc.directPointer;
+    AttachEditor(doc, other.Hwnd());
+    EXPECT_EQ(doc.editor, other.Hwnd());
+    EXPECT_EQ(doc.directPointer, pointer);
+    doc.editor = editor.Hwnd();
+
+    SetupView(doc);
+    EXPECT_EQ(editor.Send(SCI_GETCODEPAGE), SC_CP_UTF8);
+    const sptr_t coloured = ApplyLanguage(doc, *LanguageByIndex(LangPhp));
+    EXPECT_EQ(coloured, editor.Send(SCI_COLOURISE, 0, -1));
+    EXPECT_EQ(doc.language, LanguageByIndex(LangPhp)) << "the document keeps its own record";
+    EXPECT_EQ(LexerName(editor), "hypertext");
+    EXPECT_EQ(editor.Send(SCI_GETSTYLEAT, 6), SCE_HPHP_WORD);
+}
+
+// Screenshots of documents coloured by the built-in theme.
+struct Shot {
+    const char* name;
+    int language;
+    const char* text;
+};
+
+const Shot kShots[] = {
+    {"editor-setup-cpp", LangCpp,
+     "// Counts the words of a line.\r\n#include <string>\r\n\r\nint CountWords(const std::string& line)\r\n{\r\n"
+     "    int count = 0; /* words so far */\r\n    bool inWord = false;\r\n    for (char c : line) {\r\n"
+     "        if (c == ' ') {\r\n            inWord = false;\r\n        } else if (!inWord) {\r\n"
+     "            inWord = true;\r\n            ++count;\r\n        }\r\n    }\r\n"
+     "    return count; // \"done\" 0x10\r\n}\r\n"},
+    {"editor-setup-html", LangHtml,
+     "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n  <title>Counter</title>\r\n  <style>p { color: red; }</style>\r\n"
+     "  <script type=\"text/javascript\">\r\n    // Adds one on every click.\r\n    var count = 0;\r\n"
+     "    function bump() {\r\n      count += 1;\r\n      document.title = \"Count \" + count;\r\n    }\r\n"
+     "  </script>\r\n</head>\r\n<body onload=\"bump()\">\r\n  <!-- the button -->\r\n"
+     "  <p class=\"note\">Press &amp; see.</p>\r\n  <button onclick=\"bump()\">Add</button>\r\n</body>\r\n</html>\r\n"},
+    {"editor-setup-cuesheet", LangCueSheet,
+     "REM GENRE \"Jazz\"\r\nREM DATE 1959\r\nPERFORMER \"The Quartet\"\r\nTITLE \"Night Session\"\r\n"
+     "FILE \"session.wav\" WAVE\r\n  TRACK 01 AUDIO\r\n    TITLE \"Opening\"\r\n    INDEX 01 00:00:00\r\n"
+     "  TRACK 02 AUDIO\r\n    TITLE \"Blue Hour\"\r\n    PREGAP 00:02:00\r\n    INDEX 01 05:12:33\r\n"},
+};
+
+TEST_F(EditorSetup, ScreenshotsOfColouredDocuments)
+{
+    for (const Shot& shot : kShots) {
+        SCOPED_TRACE(shot.name);
+        ScintillaWindow editor(shot.text);
+        EditDoc doc;
+        InitEditorPart(doc);
+        AttachEditor(doc, editor.Hwnd());
+        SetupView(doc);
+        ApplyLanguage(doc, *LanguageByIndex(shot.language));
+        editor.Send(SCI_SETMARGINWIDTHN, 0, 36);
+        editor.Send(SCI_GOTOLINE, 2);
+        SetWindowPos(editor.Hwnd(), nullptr, 0, 0, 680, 420, SWP_NOMOVE | SWP_NOZORDER);
+        EXPECT_GT(editor.Send(SCI_GETENDSTYLED), 0);
+        ovrik_test::HoldForScreenshot(shot.name);
+    }
+}
+
 } // namespace
