@@ -1,6 +1,7 @@
 #include "editor/editor_setup.h"
 
 #include <ILexer.h>
+#include <SciLexer.h>
 
 #include "core/settings.h"
 #include "core/text_convert.h"
@@ -26,6 +27,27 @@ constexpr int kLangAsp = 14;
 
 // Styles of the HTML lexer's embedded-script blocks that fill to the line end.
 constexpr int kHtmlEolFilledStyles[4] = {41, 42, 44, 81};
+
+// JavaScript's rows are numbered for the C-family lexer. Sent as they stand to the
+// HTML lexer they would recolour tags, attributes and entities (its styles 0-27),
+// so each is moved to the HTML lexer's client-side script style of the same kind.
+struct StyleMove {
+    int from;
+    int to;
+};
+constexpr StyleMove kScriptStyleMoves[] = {
+    {SCE_C_COMMENT, SCE_HJ_COMMENT},
+    {SCE_C_COMMENTLINE, SCE_HJ_COMMENTLINE},
+    {SCE_C_COMMENTDOC, SCE_HJ_COMMENTDOC},
+    {SCE_C_NUMBER, SCE_HJ_NUMBER},
+    {SCE_C_IDENTIFIER, SCE_HJ_WORD},
+    {SCE_C_WORD, SCE_HJ_KEYWORD},
+    {SCE_C_STRING, SCE_HJ_DOUBLESTRING},
+    {SCE_C_CHARACTER, SCE_HJ_SINGLESTRING},
+    {SCE_C_OPERATOR, SCE_HJ_SYMBOLS},
+    {SCE_C_STRINGEOL, SCE_HJ_STRINGEOL},
+    {SCE_C_REGEX, SCE_HJ_REGEX},
+};
 
 struct FoldMarker {
     int marker;
@@ -68,6 +90,28 @@ void SetLexer(const EditorLink& link, const LanguageRecord& record)
     // The component owns the new instance; an unknown name leaves no lexer set.
     Scintilla::ILexer5* lexer = CreateLexerByName(name);
     EditorSend(link, SCI_SETILEXER, 0, reinterpret_cast<sptr_t>(lexer));
+}
+
+// The rows of a script language embedded in HTML. A record coloured by the HTML
+// lexer itself (ASP, PHP) shares its style numbers; a C-family one (JavaScript)
+// has its rows moved to the script styles, and rows without a counterpart are left out.
+void ApplyEmbeddedRows(const EditorLink& link, const LanguageRecord& script, uint16_t htmlLexer)
+{
+    if (script.lexer == htmlLexer) {
+        ApplyStyleRows(link, script);
+        return;
+    }
+    for (const StyleEntry& row : script.styles) {
+        if (row.style == 0)
+            break;
+        for (const StyleMove& move : kScriptStyleMoves) {
+            if (move.from == row.style) {
+                StyleEntry moved = row;
+                moved.style = static_cast<uint16_t>(move.to);
+                ApplyStyle(link, moved);
+            }
+        }
+    }
 }
 
 } // namespace
@@ -241,7 +285,7 @@ sptr_t ApplyLanguageStyles(const EditorLink& link, const LanguageRecord& record,
         const int embedded[3] = {kLangAsp, LangPhp, LangJavaScript};
         for (int index : embedded) {
             if (const LanguageRecord* script = LanguageByIndex(index))
-                ApplyStyleRows(link, *script);
+                ApplyEmbeddedRows(link, *script, used.lexer);
         }
         EditorSend(link, SCI_SETPROPERTY, reinterpret_cast<uptr_t>("asp.default.language"), Text("2"));
         for (int style : kHtmlEolFilledStyles)

@@ -186,7 +186,8 @@ TEST_F(EditorSetup, PhpIsColouredAsHtmlWithTheScriptRowsLast)
         "<styles id=\"14\" name=\"asp\"><style id=\"118\">fore:#440000</style></styles>\r\n"
         "<styles id=\"1\" name=\"php\"><style id=\"118\">fore:#550000</style>"
         "<style id=\"119\">fore:#660000</style></styles>\r\n"
-        "<styles id=\"54\" name=\"javascript\"><style id=\"119\">fore:#770000</style></styles>\r\n")));
+        "<styles id=\"54\" name=\"javascript\"><style id=\"1\">fore:#770000</style>"
+        "<style id=\"5\">fore:#880000</style><style id=\"119\">fore:#990000</style></styles>\r\n")));
 
     ScintillaWindow editor("<div>\r\n<zzz>\r\n<?php echo 1; ?>\r\n");
     Prepare(editor);
@@ -200,14 +201,43 @@ TEST_F(EditorSetup, PhpIsColouredAsHtmlWithTheScriptRowsLast)
     const sptr_t echo = editor.Send(SCI_POSITIONFROMLINE, 2) + 6;
     EXPECT_EQ(editor.Send(SCI_GETSTYLEAT, echo), SCE_HPHP_WORD);
 
-    // Rows: HTML, then ASP, PHP and JavaScript, later ones winning.
-    EXPECT_EQ(editor.Send(SCI_STYLEGETFORE, 1), 0x000011);
+    // Rows: HTML, then ASP and PHP, later ones winning.
     EXPECT_EQ(editor.Send(SCI_STYLEGETFORE, 118), 0x000055);
-    EXPECT_EQ(editor.Send(SCI_STYLEGETFORE, 119), 0x000077);
+    EXPECT_EQ(editor.Send(SCI_STYLEGETFORE, 119), 0x000066);
+    // JavaScript's rows colour the script styles (comment 1 -> 42, keyword 5 -> 47)
+    // and leave the tags and PHP's styles alone.
+    EXPECT_EQ(editor.Send(SCI_STYLEGETFORE, 1), 0x000011);
+    EXPECT_EQ(editor.Send(SCI_STYLEGETFORE, SCE_HJ_COMMENT), 0x000077);
+    EXPECT_EQ(editor.Send(SCI_STYLEGETFORE, SCE_HJ_KEYWORD), 0x000088);
     for (int style : {41, 42, 44, 81})
         EXPECT_EQ(editor.Send(SCI_STYLEGETEOLFILLED, style), 1) << style;
     EXPECT_EQ(editor.Send(SCI_STYLEGETEOLFILLED, 40), 0);
     EXPECT_EQ(ReadProperty(editor, "asp.default.language"), "2");
+}
+
+const StyleEntry* RowOf(const LanguageRecord& record, int style)
+{
+    for (const StyleEntry& row : record.styles) {
+        if (row.style == style)
+            return &row;
+    }
+    return nullptr;
+}
+
+TEST_F(EditorSetup, BuiltInThemeColoursScriptInsideHtmlWithoutRecolouringTags)
+{
+    ScintillaWindow editor("<p>\r\n<script>\r\nvar x = 1;\r\n</script>\r\n");
+    Prepare(editor);
+    ApplyLanguageToEditor(LinkToEditor(editor.Hwnd()), *LanguageByIndex(LangHtml));
+    const sptr_t var = editor.Send(SCI_POSITIONFROMLINE, 2);
+    ASSERT_EQ(editor.Send(SCI_GETSTYLEAT, var), SCE_HJ_KEYWORD);
+
+    const StyleEntry* tag = RowOf(*LanguageByIndex(LangHtml), SCE_H_TAG);
+    const StyleEntry* keyword = RowOf(*LanguageByIndex(LangJavaScript), SCE_C_WORD);
+    ASSERT_TRUE(tag && keyword);
+    EXPECT_EQ(static_cast<uint32_t>(editor.Send(SCI_STYLEGETFORE, SCE_H_TAG)), tag->fore);
+    EXPECT_EQ(static_cast<uint32_t>(editor.Send(SCI_STYLEGETFORE, SCE_HJ_KEYWORD)), keyword->fore);
+    EXPECT_EQ(editor.Send(SCI_STYLEGETBOLD, SCE_HJ_KEYWORD) != 0, (keyword->flags & StyleBold) != 0);
 }
 
 TEST_F(EditorSetup, LanguageWithoutRowsGetsOnlyTheDefaultStyle)
