@@ -8,7 +8,9 @@
 #include "editor/lexer_catalogue.h"
 #include "editor/style_theme.h"
 
+#include <cstring>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -81,7 +83,8 @@ uint32_t IndicatorColour(const GlobalStyles& styles, int indicator)
 // code page, so it is converted on the way in.
 std::string UserFaceUtf8(const EditorFont& font)
 {
-    return WideToUtf8(MultiByteToWide(font.face, CP_ACP));
+    const std::string_view face(font.face, strnlen(font.face, sizeof font.face));
+    return WideToUtf8(MultiByteToWide(face, CP_ACP));
 }
 
 void SetLexer(const EditorLink& link, const LanguageRecord& record)
@@ -226,7 +229,9 @@ sptr_t ApplyLanguageStyles(const EditorLink& link, const LanguageRecord& record,
         const std::string face = UserFaceUtf8(userFont);
         EditorSend(link, SCI_STYLESETFONT, STYLE_DEFAULT, Text(face.c_str()));
         StyleEntry defaultStyle = styles.defaultStyle;
-        defaultStyle.size = static_cast<uint8_t>(userFont.size > 0 && userFont.size < 256 ? userFont.size : 0);
+        // A size the style cannot hold keeps the theme's.
+        if (userFont.size > 0 && userFont.size < 256)
+            defaultStyle.size = static_cast<uint8_t>(userFont.size);
         defaultStyle.style = STYLE_DEFAULT;
         ApplyStyle(link, defaultStyle);
     } else {

@@ -324,6 +324,13 @@ TEST_F(EditorSetup, UserFontReplacesFaceAndSizeOfTheDefaultStyleOnly)
     EXPECT_EQ(editor.Send(SCI_STYLEGETSIZE, STYLE_LINENUMBER), 7);
     EXPECT_EQ(g_globalStyles.defaultStyle.size, 9) << "the theme keeps its own size";
 
+    // A face filling the whole field, and a size out of range: the theme's size stays.
+    std::memset(g_editorFont.face, 'A', sizeof g_editorFont.face);
+    g_editorFont.size = 300;
+    ApplyLanguageToEditor(link, *LanguageByIndex(LangCpp));
+    EXPECT_EQ(FontOf(editor, STYLE_DEFAULT), std::string(sizeof g_editorFont.face, 'A'));
+    EXPECT_EQ(editor.Send(SCI_STYLEGETSIZE, STYLE_DEFAULT), 9);
+
     // Back to the theme's font: the whole language is applied again.
     g_editorFont.face[0] = 0;
     ApplyLanguageToEditor(link, *LanguageByIndex(LangCpp));
