@@ -1099,7 +1099,9 @@ const char kVerilog0[] =
     "packed priority program property protected pure rand randc randcase randsequence ref return "
     "sequence shortint shortreal solve static string struct super tagged this throughout "
     "timeprecision timeunit type typedef union unique var virtual void wait_order wildcard with "
-    "within";
+    "within accept_on checker endchecker eventually global implies let nexttime reject_on restrict "
+    "s_always s_eventually s_nexttime s_until s_until_with strong sync_accept_on sync_reject_on "
+    "unique0 until until_with untyped weak implements interconnect nettype soft";
 
 const char kVerilog1[] =
     "$async$and$array $async$and$plane $async$nand$array $async$nand$plane $async$nor$array "
@@ -1124,7 +1126,10 @@ const char kVerilog1[] =
     "$root $unit $changed $future_gclk $past_gclk $global_clock $coverage_control $coverage_get "
     "$coverage_get_max $coverage_merge $coverage_save $get_coverage $set_coverage_db_name "
     "$load_coverage_db $system $acos $asin $atan $atan2 $ceil $cos $cosh $exp $floor $hypot $ln "
-    "$log10 $pow $sin $sinh $sqrt $tan $tanh";
+    "$log10 $pow $sin $sinh $sqrt $tan $tanh $assertcontrol $assertpasson $assertpassoff "
+    "$assertfailon $assertfailoff $assertnonvacuouson $assertvacuousoff $fell_gclk $rose_gclk "
+    "$stable_gclk $changing_gclk $falling_gclk $rising_gclk $steady_gclk $bitstoshortreal "
+    "$shortrealtobits $psprintf $test $value $countbits";
 
 const char kMatlab0[] =
     "break case catch classdef continue else elseif end for function global if otherwise parfor "
@@ -1844,7 +1849,13 @@ const char kErlang1[] =
     "port_connect port_control pre_loaded process_flag process_info processes purge_module put "
     "register registered round self setelement size spawn spawn_link spawn_monitor spawn_opt "
     "split_binary statistics term_to_binary throw time tl trunc tuple_size tuple_to_list unlink "
-    "unregister whereis";
+    "unregister whereis append_element bump_reductions cancel_timer decode_packet delete_element "
+    "display external_size fun_info fun_to_list function_exported get_cookie hibernate insert_element "
+    "iolist_to_iovec is_builtin localtime localtime_to_universaltime make_tuple monotonic_time "
+    "nif_error phash2 port_info port_to_list ports process_display read_timer ref_to_list "
+    "resume_process send send_after send_nosuspend set_cookie start_timer suspend_process system_flag "
+    "system_info system_monitor system_time timestamp trace trace_pattern unique_integer "
+    "universaltime universaltime_to_localtime yield";
 
 const char kErlang2[] =
     "-behaviour -behavior -callback -compile -define -else -endif -export -export_type -file -ifdef "
