@@ -76,9 +76,11 @@ int32_t DefaultLineEndMode()
     return mode <= SC_EOL_LF ? mode : SC_EOL_CRLF;
 }
 
+// A code page the system does not know would convert every text to nothing, and
+// the empty document would then be saved over the file: take the system's own.
 unsigned EffectiveCodePage(unsigned codePage)
 {
-    return codePage ? codePage : CP_ACP;
+    return codePage && IsValidCodePage(codePage) ? codePage : CP_ACP;
 }
 
 std::wstring Text(int id)
@@ -141,9 +143,9 @@ bool ReadForLoad(const wchar_t* path, LoadedFile& loaded)
         // part of it that a save would then write back as the whole file.
         size_t done = 0;
         while (ok && done < loaded.size) {
-            const DWORD piece = static_cast<DWORD>(std::min<size_t>(loaded.size - done, 1u << 24));
+            const DWORD chunk = static_cast<DWORD>(std::min<size_t>(loaded.size - done, 1u << 24));
             DWORD got = 0;
-            if (!ReadFile(file, loaded.bytes.data() + done, piece, &got, nullptr) || got == 0)
+            if (!ReadFile(file, loaded.bytes.data() + done, chunk, &got, nullptr) || got == 0)
                 ok = false;
             done += got;
         }
@@ -276,7 +278,8 @@ bool WriteAndClose(HANDLE file, std::string_view text, int32_t encoding, unsigne
 
 // Writes the whole content into a new file beside the target, then puts it in the
 // target's place, so that a failed save leaves the old file untouched. Returns
-// 1 saved, 0 failed, -1 when no side file can be made in the folder.
+// 1 saved, 0 failed, -1 when no side file can be made in the folder or it cannot
+// take the target's place.
 int SaveThroughSideFile(const wchar_t* target, DWORD oldAttributes, std::string_view text, int32_t encoding,
                         unsigned codePage)
 {
@@ -310,8 +313,10 @@ int SaveThroughSideFile(const wchar_t* target, DWORD oldAttributes, std::string_
         placed = MoveFileExW(side, target, MOVEFILE_REPLACE_EXISTING) != 0;
     }
     if (!placed) {
+        // The target may be held open by a program that lets it be written but
+        // not replaced: the content is known to fit, so write it in place.
         DeleteFileW(side);
-        return 0;
+        return -1;
     }
     return 1;
 }
@@ -388,12 +393,12 @@ bool WriteAllBytes(HANDLE file, const void* data, size_t count)
 {
     const char* p = static_cast<const char*>(data);
     while (count > 0) {
-        const DWORD piece = static_cast<DWORD>(std::min<size_t>(count, 1u << 24));
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(count, 1u << 24));
         DWORD written = 0;
-        if (!g_documentWriteFile(file, p, piece, &written, nullptr) || written != piece)
+        if (!g_documentWriteFile(file, p, chunk, &written, nullptr) || written != chunk)
             return false;
-        p += piece;
-        count -= piece;
+        p += chunk;
+        count -= chunk;
     }
     return true;
 }
@@ -422,7 +427,7 @@ bool WriteUtf16(HANDLE file, std::string_view utf8, bool bigEndian)
 
 bool EditDoc::LoadFile(EditDoc& doc, const wchar_t* path)
 {
-    if (!path)
+    if (!path || !doc.editor)
         return false;
     LoadedFile loaded;
     if (!ReadForLoad(path, loaded))
@@ -433,7 +438,8 @@ bool EditDoc::LoadFile(EditDoc& doc, const wchar_t* path)
 
 bool EditDoc::SaveFile(EditDoc& doc, const wchar_t* path)
 {
-    if (!path || !path[0])
+    // Without its editor there is no text to save; an empty file would replace the real one.
+    if (!path || !path[0] || !doc.editor)
         return false;
     wchar_t target[MAX_PATH] = {};
     const DWORD length = GetFullPathNameW(path, MAX_PATH, target, nullptr);
@@ -487,7 +493,7 @@ bool EditDoc::ReloadChanged(EditDoc& doc, const wchar_t* path)
     const ViewPosition view = RememberView(doc);
     // Read first: a file that is gone, unreadable or refused leaves the text alone.
     LoadedFile loaded;
-    if (!ReadForLoad(path, loaded))
+    if (!doc.editor || !ReadForLoad(path, loaded))
         return false;
     EditorCall(doc, SCI_SETREADONLY, 0);
     EditorCall(doc, SCI_EMPTYUNDOBUFFER);

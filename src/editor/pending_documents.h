@@ -1,4 +1,4 @@
-// Stand-ins for pieces that document loading and saving calls but that are not
+// Stand-ins for parts of the program that document loading and saving calls but that are not
 // written yet. Each keeps its final name and signature and does the least the
 // loading and saving code needs; the real implementations replace them.
 #pragma once

@@ -204,6 +204,30 @@ TEST(DocumentFile, DetectionPicksEncodingAndConvertsThroughTheCodePage)
     }
 }
 
+TEST(DocumentFile, EveryAnsiByteRoundTripsAndAnUnknownCodePageLosesNothing)
+{
+    TempDir dir;
+    std::string all;
+    for (int b = 1; b < 256; ++b) {
+        if (b != '\r' && b != '\n')
+            all += static_cast<char>(b);
+    }
+    // Kept invalid as UTF-8 so that it loads through the code page.
+    all += "\xE9";
+    const std::wstring path = dir.File(L"bytes.txt");
+    for (unsigned codePage : {1252u, 12345u}) {
+        SCOPED_TRACE(codePage);
+        ASSERT_TRUE(WriteFileBytes(path, all));
+        TestDoc t;
+        t.doc.codePage = codePage;
+        ASSERT_TRUE(EditDoc::LoadFile(t.doc, path.c_str()));
+        EXPECT_EQ(t.doc.encoding, kEncodingAnsi);
+        EXPECT_FALSE(t.Text().empty());
+        ASSERT_TRUE(EditDoc::SaveFile(t.doc, path.c_str()));
+        EXPECT_EQ(ReadFileBytes(path), all);
+    }
+}
+
 TEST(DocumentFile, EmptyFileTakesNewFileEncodingAndDefaultLineEnds)
 {
     SettingsGuard guard;
@@ -332,10 +356,20 @@ TEST(DocumentFile, FailedSaveKeepsTheOldFileAndTheDocumentModified)
     // Nor a path in a folder that does not exist.
     EXPECT_FALSE(EditDoc::SaveFile(t.doc, dir.File(L"missing\\x.txt").c_str()));
 
+    // A document whose editor is gone has no text to write.
+    EditDoc orphan;
+    EXPECT_FALSE(EditDoc::SaveFile(orphan, path.c_str()));
+    EXPECT_FALSE(EditDoc::LoadFile(orphan, path.c_str()));
+    EXPECT_EQ(ReadFileBytes(path), "old content\r\n");
+
     ASSERT_TRUE(EditDoc::SaveFile(t.doc, path.c_str()));
     EXPECT_EQ(ReadFileBytes(path), "old content\r\nmore");
     EXPECT_EQ(t.doc.modified, 0);
     EXPECT_EQ(t.Send(SCI_GETMODIFY), 0);
+    // The program's own save is no change on disk.
+    DialogAnswerer answers;
+    EXPECT_FALSE(EditDoc::CheckModifiedOnDisk(t.doc));
+    EXPECT_TRUE(answers.SeenDialogs().empty());
 }
 
 TEST(DocumentFile, HiddenFileStaysHiddenAndReadOnlyFileIsNotOverwritten)
@@ -350,6 +384,23 @@ TEST(DocumentFile, HiddenFileStaysHiddenAndReadOnlyFileIsNotOverwritten)
     ASSERT_TRUE(EditDoc::SaveFile(t.doc, hidden.c_str()));
     EXPECT_EQ(ReadFileBytes(hidden), "one two");
     EXPECT_TRUE(GetFileAttributesW(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+
+    // A file another program holds open for writing, but not for deleting, cannot
+    // be replaced; it is written in place.
+    const std::wstring held = dir.File(L"held.txt");
+    ASSERT_TRUE(WriteFileBytes(held, "held"));
+    TestDoc h;
+    ASSERT_TRUE(EditDoc::LoadFile(h.doc, held.c_str()));
+    h.Send(SCI_APPENDTEXT, 5, reinterpret_cast<sptr_t>(" open"));
+    {
+        HANDLE other = CreateFileW(held.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(other, INVALID_HANDLE_VALUE);
+        EXPECT_TRUE(EditDoc::SaveFile(h.doc, held.c_str()));
+        CloseHandle(other);
+    }
+    EXPECT_EQ(ReadFileBytes(held), "held open");
+    EXPECT_EQ(h.Send(SCI_GETMODIFY), 0);
 
     const std::wstring locked = dir.File(L"locked.txt");
     ASSERT_TRUE(WriteFileBytes(locked, "locked"));
