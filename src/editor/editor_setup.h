@@ -67,7 +67,8 @@ sptr_t ApplyLanguageStyles(const EditorLink& link, const LanguageRecord& record,
 // (g_editorFont).
 sptr_t ApplyLanguageToEditor(const EditorLink& link, const LanguageRecord& record);
 
-// The same for a document's editor part (a document, or the output pane's editor).
+// The document's side: the same work on an editor part (a document, or the output
+// pane's editor), through the route the part keeps.
 
 // Empties the editor part: no window, language or direct route, no call tip
 // (one overload) and both call-tip texts without a buffer. Called first when a
