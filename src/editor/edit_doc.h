@@ -79,8 +79,41 @@ struct EditDoc : EditorPart {
     // Reload for revert (one undoable action), keeping caret and scroll position.
     static bool Reload(EditDoc& doc, const wchar_t* path);
 
-    // View and path state, owned by the document view.
-    static void OnPathChanged(EditDoc& doc);
+    // The document as a window: view settings, title, tab image, notifications
+    // and what depends on its path.
+    static void ApplyTabSettings(EditDoc& doc);
     static void ApplyViewSettings(EditDoc& doc);
+    // Sets the main window's text from the document's name.
+    static void UpdateMainTitle(EditDoc& doc);
+    // The tab image index: 0 none, projectMarker + 3 read-only, + 6 modified.
+    static int TabImage(const EditDoc& doc);
+    // Sets the image on the tab (-1: the selected tab).
     static void UpdateTabImage(EditDoc& doc, int tabIndex);
+    // Handles one notification of the document's editor; the message result.
+    static LRESULT OnNotify(EditDoc& doc, HWND editor, const SCNotification& notification, int tabIndex);
+    // Makes the document an untitled one with the display name and language.
+    static void InitUntitled(EditDoc& doc, const wchar_t* name, const LanguageRecord* language);
+    // Re-reads read-only state, project marker and language after the path changed.
+    static void OnPathChanged(EditDoc& doc);
+    // Applies the language, choosing one by the title's extension when none is given.
+    static void SetLanguageByExt(EditDoc& doc, const LanguageRecord* language);
+    // Asks (when asked to) and saves; false means the caller's operation is cancelled.
+    static bool SaveIfModified(EditDoc& doc, bool ask);
+    // Renames the document's file (or saves an untitled one) under a chosen name.
+    static bool RenameFile(EditDoc& doc);
+    // Sets or clears the file's read-only attribute and the editor's state.
+    static bool SetReadOnly(EditDoc& doc, bool flag);
+    // The Save dialog; true when a name was chosen (path holds MAX_PATH characters).
+    static bool SaveDialog(EditDoc& doc, wchar_t* path, const wchar_t* title);
+    // The partner of a C or C++ source or header; its file-name part, or null.
+    static const wchar_t* HeaderSourcePath(const EditDoc& doc, wchar_t* path);
+    // The file named by the caret line (an #include, a path, or the word at the
+    // caret); null when there is none. path holds MAX_PATH characters.
+    static const wchar_t* IncludeUnderCaret(EditDoc& doc, wchar_t* path);
+
+    // Owned by the editor set-up, folding and completion code.
+    static void ApplyLanguage(EditDoc& doc, const LanguageRecord* language);
+    static void ShowLineNumbers(EditDoc& doc, bool show);
+    // The selection, or the word at the caret, as UTF-8; its length, 0 for none.
+    static int GetSearchText(EditDoc& doc, char* buffer, int capacity);
 };

@@ -1,0 +1,61 @@
+#include "editor/pending_docview.h"
+
+#include "core/settings.h"
+#include "editor/edit_doc.h"
+
+#include <cstring>
+
+HWND DocTabsControl(const MainFrameState&)
+{
+    return nullptr;
+}
+
+void LoadApiFiles()
+{
+}
+
+void UpdateStatusBar(int)
+{
+}
+
+void UpdateEditCommands()
+{
+}
+
+// Only remembers the language; lexer, keywords and styles come with the editor set-up.
+void EditDoc::ApplyLanguage(EditDoc& doc, const LanguageRecord* language)
+{
+    doc.language = language;
+}
+
+// The line-number margin, wide enough for the line count, or hidden.
+void EditDoc::ShowLineNumbers(EditDoc& doc, bool show)
+{
+    int width = 0;
+    if (show) {
+        char digits[24];
+        wsprintfA(digits, "_%d", static_cast<int>(EditorCall(doc, SCI_GETLINECOUNT)));
+        width = static_cast<int>(EditorCall(doc, SCI_TEXTWIDTH, STYLE_LINENUMBER, reinterpret_cast<sptr_t>(digits)));
+    }
+    EditorCall(doc, SCI_SETMARGINWIDTHN, 0, width);
+}
+
+wchar_t* MakeAllFilesFilter(wchar_t* buffer, size_t capacity)
+{
+    static const wchar_t kFilter[] = L"All files (*.*)\0*.*\0";
+    if (capacity < sizeof(kFilter) / sizeof(wchar_t)) {
+        if (capacity >= 2)
+            buffer[0] = buffer[1] = 0;
+        return buffer;
+    }
+    std::memcpy(buffer, kFilter, sizeof(kFilter));
+    return buffer;
+}
+
+// For now there is no search text to take.
+int EditDoc::GetSearchText(EditDoc&, char* buffer, int capacity)
+{
+    if (capacity > 0)
+        buffer[0] = 0;
+    return 0;
+}

@@ -1,0 +1,20 @@
+// Stand-ins for parts of the program that the document view calls but that are
+// not written yet. Each keeps its final name and does the least the document
+// view needs today; the real implementations replace them.
+#pragma once
+
+#include <windows.h>
+
+struct MainFrameState;
+
+// The document manager's tab control (its tabControl field); null while there
+// is no document manager.
+HWND DocTabsControl(const MainFrameState& state);
+// Loads the C and C++ call-tip and completion lists once.
+void LoadApiFiles();
+// Refreshes the status-bar parts named by the bits (1 document, 2 caret, 255 all).
+void UpdateStatusBar(int parts);
+// Enables and disables the edit commands of the menus and toolbar.
+void UpdateEditCommands();
+// The file-dialog filter that shows all files (double-NUL terminated).
+wchar_t* MakeAllFilesFilter(wchar_t* buffer, size_t capacity);
