@@ -81,6 +81,11 @@ struct EditDoc : EditorPart {
 
     // The document as a window: view settings, title, tab image, notifications
     // and what depends on its path.
+    // Sets up the record and creates its editor in the parent; false when the
+    // editor window could not be made.
+    static bool Init(EditDoc& doc, HWND parent);
+    // Closes the editor window; the caller frees the record.
+    static void Destroy(EditDoc& doc);
     static void ApplyTabSettings(EditDoc& doc);
     static void ApplyViewSettings(EditDoc& doc);
     // Sets the main window's text from the document's name.

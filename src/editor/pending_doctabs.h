@@ -1,0 +1,34 @@
+// Stand-ins for parts of the program that the document manager calls but that
+// are not written yet. Each keeps its final name and does the least the document
+// manager needs today; the real implementations replace them.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+struct EditDoc;
+struct DocTabs;
+
+// Status bar: the text of one part, and what a part shows now.
+void SetStatusText(int part, const wchar_t* text);
+std::wstring StatusText(int part);
+
+// Symbol trees, one per document.
+void CreateSymbolTree(EditDoc& doc);
+void ShowSymbolTreeFor(EditDoc& doc);
+void RemoveSymbolTreeFor(EditDoc& doc);
+void RebuildSymbolTree(EditDoc& doc);
+void DestroyAllSymbolTrees();
+
+// Toolbar side: the tab image list (null while there is none) and a menu separator.
+HIMAGELIST TabImageList();
+void AddMenuSeparator(HMENU menu);
+
+// Registers the tab strip's window class "TabCtrlEx" once.
+bool RegisterTabCtrlEx();
+
+// The dispatcher's tab commands: 962 closes the tab lParam, 963 moves the tab
+// lParam & 0xFFFF to lParam >> 16. True when the command was one of them.
+bool DispatchTabCommand(DocTabs& tabs, int command, LPARAM lParam);
