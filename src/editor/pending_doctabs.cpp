@@ -86,7 +86,8 @@ bool RegisterTabCtrlEx()
     static bool registered = false;
     if (registered)
         return true;
-    WNDCLASSEXW base = {sizeof(base)};
+    WNDCLASSEXW base = {};
+    base.cbSize = sizeof(base);
     if (!GetClassInfoExW(nullptr, WC_TABCONTROLW, &base))
         return false;
     g_tabControlProc = base.lpfnWndProc;

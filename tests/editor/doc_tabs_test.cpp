@@ -1,0 +1,383 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "core/settings.h"
+#include "editor/doc_tabs.h"
+#include "editor/document_view.h"
+#include "editor/edit_doc.h"
+#include "editor/pending_doctabs.h"
+#include "support/test_support.h"
+
+using ovrik_test::DialogAnswerer;
+using ovrik_test::ReadFileBytes;
+using ovrik_test::TempDir;
+using ovrik_test::WriteFileBytes;
+
+namespace {
+
+LRESULT CALLBACK TestMainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// A shown main window holding a document manager, the shared state pointing at it.
+struct TabsFixture : ::testing::Test {
+    HWND main = nullptr;
+    DocTabs tabs;
+    HWND savedMain = g_mainState.mainWindow;
+    uint32_t savedConfig2 = g_mainState.config2;
+    TempDir dir;
+
+    void SetUp() override
+    {
+        ovrik_test::EnsureEditorClasses();
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = TestMainProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = L"OvrikDocTabsTestMain";
+        RegisterClassW(&wc);
+        main = CreateWindowExW(0, L"OvrikDocTabsTestMain", L"Ovrik", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 760,
+                               420, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        ASSERT_TRUE(main);
+        g_mainState.mainWindow = main;
+        g_activeProjectOpen = 0;
+        ASSERT_TRUE(DocTabs::Create(tabs, main));
+        RECT client = {};
+        GetClientRect(main, &client);
+        SetWindowPos(tabs.tabControl, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER);
+    }
+    void TearDown() override
+    {
+        // Nothing may be asked while the fixture cleans up.
+        for (int i = DocTabs::TabCount(tabs) - 1; i >= 0; --i) {
+            if (EditDoc* doc = DocTabs::DocAt(tabs, i))
+                doc->modified = 0;
+        }
+        DocTabs::CloseAll(tabs);
+        DestroyWindow(main);
+        g_mainState.mainWindow = savedMain;
+        g_mainState.config2 = savedConfig2;
+        g_activeProjectOpen = 0;
+    }
+
+    std::wstring MakeFile(const std::wstring& name, const std::string& text)
+    {
+        const std::wstring path = dir.File(name);
+        WriteFileBytes(path, text);
+        return path;
+    }
+    int Selected() const { return static_cast<int>(SendMessageW(tabs.tabControl, TCM_GETCURSEL, 0, 0)); }
+    std::wstring TabText(int index) const
+    {
+        wchar_t text[MAX_PATH] = {};
+        TCITEMW item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = MAX_PATH;
+        SendMessageW(tabs.tabControl, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+        return text;
+    }
+    std::string TextOfDoc(EditDoc& doc)
+    {
+        const sptr_t length = EditorCall(doc, SCI_GETLENGTH);
+        std::string text(static_cast<size_t>(length) + 1, '\0');
+        EditorCall(doc, SCI_GETTEXT, static_cast<uptr_t>(length + 1), reinterpret_cast<sptr_t>(text.data()));
+        text.resize(static_cast<size_t>(length));
+        return text;
+    }
+    // An edit through the editor; the document takes the modified flag as its
+    // save-point notification would give it.
+    static void Edit(EditDoc& doc, const char* text)
+    {
+        EditorCall(doc, SCI_INSERTTEXT, 0, reinterpret_cast<sptr_t>(text));
+        doc.modified = EditorCall(doc, SCI_GETMODIFY) ? 1 : 0;
+    }
+};
+
+std::wstring WindowText(HWND window)
+{
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return text;
+}
+
+} // namespace
+
+TEST_F(TabsFixture, OpeningAnOpenPathAgainSelectsItsTabAndAMissingFileGetsNone)
+{
+    const std::wstring a = MakeFile(L"alpha.txt", "alpha\r\n");
+    const std::wstring b = MakeFile(L"beta.txt", "beta\r\n");
+    const std::wstring c = MakeFile(L"gamma.cpp", "int gamma;\r\n");
+    EditDoc* docA = DocTabs::Open(tabs, a.c_str());
+    EditDoc* docB = DocTabs::Open(tabs, b.c_str());
+    EditDoc* docC = DocTabs::Open(tabs, c.c_str());
+    ASSERT_TRUE(docA && docB && docC);
+    EXPECT_EQ(3, DocTabs::TabCount(tabs));
+    EXPECT_EQ(2, Selected());
+    EXPECT_EQ(docC, tabs.current);
+    EXPECT_EQ(L"gamma.cpp", TabText(2));
+    EXPECT_EQ(c + L" - Ovrik", WindowText(main));
+    EXPECT_TRUE(IsWindowVisible(docC->editor));
+    EXPECT_FALSE(IsWindowVisible(docA->editor));
+
+    // Another letter case, then a relative path from the folder's parent.
+    std::wstring upper = b;
+    for (auto& ch : upper)
+        ch = static_cast<wchar_t>(towupper(ch));
+    EXPECT_EQ(docB, DocTabs::Open(tabs, upper.c_str()));
+    EXPECT_EQ(1, Selected());
+    DocTabs::SelectTab(tabs, 0, false);
+    wchar_t saved[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, saved);
+    ASSERT_TRUE(SetCurrentDirectoryW(dir.Path().c_str()));
+    EditDoc* again = DocTabs::Open(tabs, L".\\sub\\..\\BETA.txt");
+    SetCurrentDirectoryW(saved);
+    EXPECT_EQ(docB, again);
+    EXPECT_EQ(3, DocTabs::TabCount(tabs));
+    EXPECT_EQ(1, Selected());
+    EXPECT_EQ(docB, tabs.current);
+    EXPECT_TRUE(IsWindowVisible(docB->editor));
+    EXPECT_FALSE(IsWindowVisible(docC->editor));
+
+    const std::wstring missing = dir.File(L"missing.txt");
+    EXPECT_EQ(nullptr, DocTabs::Open(tabs, missing.c_str()));
+    EXPECT_EQ(3, DocTabs::TabCount(tabs));
+    EXPECT_EQ(docB, tabs.current);
+    EXPECT_EQ(L"Cannot open file: " + missing, StatusText(0));
+
+    EXPECT_GT(tabs.tabHeaderHeight, 10);
+    ovrik_test::HoldForScreenshot("doc_tabs_three");
+}
+
+TEST_F(TabsFixture, CloseAsksAboutAModifiedDocumentAndFollowsTheAnswer)
+{
+    struct Case {
+        int answer;
+        bool closed;
+        const char* onDisk;
+    };
+    const Case cases[] = {
+        {IDYES, true, "edit original"},
+        {IDNO, true, "original"},
+        {IDCANCEL, false, "original"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answer);
+        const std::wstring path = MakeFile(L"close.txt", "original");
+        MakeFile(L"other.txt", "other");
+        DocTabs::Open(tabs, dir.File(L"other.txt").c_str());
+        EditDoc* doc = DocTabs::Open(tabs, path.c_str());
+        ASSERT_TRUE(doc);
+        Edit(*doc, "edit ");
+        ASSERT_EQ(1, doc->modified);
+        DialogAnswerer answers;
+        answers.Push(c.answer);
+        EXPECT_EQ(c.closed, DocTabs::CloseCurrent(tabs));
+        EXPECT_EQ(0u, answers.Pending());
+        ASSERT_EQ(1u, answers.SeenDialogs().size());
+        EXPECT_NE(std::wstring::npos, answers.SeenDialogs()[0].text.find(path));
+        EXPECT_EQ(c.closed ? 1 : 2, DocTabs::TabCount(tabs));
+        EXPECT_EQ(c.onDisk, ReadFileBytes(path));
+        // Closing the last tab selects the one before it.
+        EXPECT_EQ(c.closed ? 0 : 1, Selected());
+        doc = DocTabs::DocAt(tabs, DocTabs::TabCount(tabs) - 1);
+        doc->modified = 0;
+        DocTabs::CloseAll(tabs);
+        EXPECT_EQ(0, DocTabs::TabCount(tabs));
+    }
+}
+
+TEST_F(TabsFixture, CloseOthersAndCloseAllAskAboutEachAndCancelStopsEverything)
+{
+    const std::wstring paths[] = {MakeFile(L"a.txt", "a"), MakeFile(L"b.txt", "b"), MakeFile(L"c.txt", "c"),
+                                  MakeFile(L"d.txt", "d")};
+    EditDoc* docs[4] = {};
+    for (int i = 0; i < 4; ++i)
+        docs[i] = DocTabs::Open(tabs, paths[i].c_str());
+    Edit(*docs[1], "x");
+    Edit(*docs[3], "x");
+    DocTabs::SelectTab(tabs, 2, false);   // c.txt stays
+
+    {
+        // From the last tab down: d.txt is saved, c.txt kept, b.txt cancelled.
+        DialogAnswerer answers;
+        answers.Push(IDYES);
+        answers.Push(IDCANCEL);
+        EXPECT_FALSE(DocTabs::CloseOthers(tabs));
+        EXPECT_EQ(0u, answers.Pending());
+        EXPECT_EQ("xd", ReadFileBytes(paths[3]));
+        EXPECT_EQ(3, DocTabs::TabCount(tabs));
+        EXPECT_EQ(docs[0], DocTabs::DocAt(tabs, 0));
+        EXPECT_EQ(docs[1], DocTabs::DocAt(tabs, 1));
+        EXPECT_EQ(docs[2], DocTabs::DocAt(tabs, 2));
+        EXPECT_EQ(docs[2], tabs.current);
+        EXPECT_EQ(2, Selected());
+    }
+    Edit(*docs[0], "y");
+    {
+        // Close all: b.txt is asked first (from the end) and answered No, then
+        // a.txt cancelled: a.txt stays open and shown.
+        DialogAnswerer answers;
+        answers.Push(IDNO);
+        answers.Push(IDCANCEL);
+        EXPECT_FALSE(DocTabs::CloseAll(tabs));
+        EXPECT_EQ(0u, answers.Pending());
+        EXPECT_EQ(1, DocTabs::TabCount(tabs));
+        EXPECT_EQ(docs[0], tabs.current);
+        EXPECT_EQ(0, Selected());
+        EXPECT_EQ("b", ReadFileBytes(paths[1]));
+        EXPECT_TRUE(IsWindowVisible(docs[0]->editor));
+    }
+    {
+        DialogAnswerer answers;
+        answers.Push(IDNO);
+        EXPECT_TRUE(DocTabs::CloseAll(tabs));
+        EXPECT_EQ(0, DocTabs::TabCount(tabs));
+        EXPECT_EQ(nullptr, tabs.current);
+        EXPECT_EQ(L"Ovrik", WindowText(main));
+    }
+}
+
+TEST_F(TabsFixture, MoveTabKeepsEachTabsDocumentAndClosingTheLastLeavesTheProductName)
+{
+    EditDoc* docs[3] = {};
+    const wchar_t* names[3] = {L"one.txt", L"two.txt", L"three.txt"};
+    for (int i = 0; i < 3; ++i)
+        docs[i] = DocTabs::Open(tabs, MakeFile(names[i], "text").c_str());
+    DocTabs::SelectTab(tabs, 0, false);
+    EXPECT_TRUE(DispatchTabCommand(tabs, 963, (2 << 16) | 0));
+    EXPECT_EQ(docs[1], DocTabs::DocAt(tabs, 0));
+    EXPECT_EQ(docs[2], DocTabs::DocAt(tabs, 1));
+    EXPECT_EQ(docs[0], DocTabs::DocAt(tabs, 2));
+    EXPECT_EQ(L"two.txt", TabText(0));
+    EXPECT_EQ(L"one.txt", TabText(2));
+    EXPECT_EQ(2, Selected());
+    EXPECT_EQ(docs[0], tabs.current);
+
+    EXPECT_TRUE(DispatchTabCommand(tabs, 963, (0 << 16) | 1));
+    EXPECT_EQ(docs[2], DocTabs::DocAt(tabs, 0));
+    EXPECT_EQ(docs[1], DocTabs::DocAt(tabs, 1));
+    EXPECT_EQ(2, Selected());
+
+    // Command 962 closes the tab it names; the last one leaves the product name.
+    EXPECT_TRUE(DispatchTabCommand(tabs, 962, 0));
+    EXPECT_EQ(2, DocTabs::TabCount(tabs));
+    EXPECT_EQ(docs[0], tabs.current);
+    DocTabs::CloseCurrent(tabs);
+    DocTabs::CloseCurrent(tabs);
+    EXPECT_EQ(0, DocTabs::TabCount(tabs));
+    EXPECT_EQ(L"Ovrik", WindowText(main));
+    EXPECT_EQ(nullptr, tabs.current);
+}
+
+TEST_F(TabsFixture, RevertRestoresTheSavedTextAsOneUndoableAction)
+{
+    const std::wstring path = MakeFile(L"revert.txt", "saved text");
+    EditDoc* doc = DocTabs::Open(tabs, path.c_str());
+    Edit(*doc, "changed ");
+    {
+        DialogAnswerer answers;
+        answers.Push(IDCANCEL);
+        EXPECT_FALSE(DocTabs::RevertCurrent(tabs));
+        EXPECT_EQ("changed saved text", TextOfDoc(*doc));
+    }
+    {
+        DialogAnswerer answers;
+        answers.Push(IDOK);
+        EXPECT_TRUE(DocTabs::RevertCurrent(tabs));
+        ASSERT_EQ(1u, answers.SeenDialogs().size());
+        EXPECT_NE(std::wstring::npos, answers.SeenDialogs()[0].text.find(path));
+    }
+    EXPECT_EQ("saved text", TextOfDoc(*doc));
+    EditorCall(*doc, SCI_UNDO);
+    EXPECT_EQ("changed saved text", TextOfDoc(*doc));
+    // Not modified: nothing is asked.
+    const std::wstring clean = MakeFile(L"clean.txt", "clean");
+    DocTabs::Open(tabs, clean.c_str());
+    DialogAnswerer none;
+    EXPECT_FALSE(DocTabs::RevertCurrent(tabs));
+    EXPECT_TRUE(none.SeenDialogs().empty());
+}
+
+TEST_F(TabsFixture, DeletingAModifiedFileClosesItsTabWithoutWritingItBack)
+{
+    const std::wstring keep = MakeFile(L"keep.txt", "keep");
+    const std::wstring gone = MakeFile(L"gone.txt", "gone");
+    DocTabs::Open(tabs, keep.c_str());
+    EditDoc* doc = DocTabs::Open(tabs, gone.c_str());
+    Edit(*doc, "edited ");
+    {
+        DialogAnswerer answers;
+        answers.Push(IDCANCEL);
+        EXPECT_FALSE(DocTabs::DeleteCurrentFile(tabs));
+        EXPECT_TRUE(GetFileAttributesW(gone.c_str()) != INVALID_FILE_ATTRIBUTES);
+        EXPECT_EQ(2, DocTabs::TabCount(tabs));
+    }
+    DialogAnswerer answers;
+    answers.Push(IDOK);
+    answers.Push(IDYES);   // a save prompt would take this and write the file back
+    EXPECT_TRUE(DocTabs::DeleteCurrentFile(tabs));
+    EXPECT_EQ(1u, answers.Pending());
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(gone.c_str()));
+    EXPECT_EQ(1, DocTabs::TabCount(tabs));
+    EXPECT_EQ(L"keep.txt", TabText(0));
+}
+
+TEST_F(TabsFixture, OneProjectDocumentIsTheActiveProject)
+{
+    EditDoc* first = DocTabs::Open(tabs, MakeFile(L"first.tq", "project").c_str());
+    EditDoc* second = DocTabs::Open(tabs, MakeFile(L"second.TQ", "project").c_str());
+    EditDoc* plain = DocTabs::Open(tabs, MakeFile(L"plain.txt", "text").c_str());
+    EXPECT_EQ(2, first->projectMarker);
+    EXPECT_EQ(1, second->projectMarker);
+    EXPECT_EQ(1, g_activeProjectOpen);
+
+    EXPECT_FALSE(DocTabs::SetActiveProject(tabs, plain));
+    EXPECT_TRUE(DocTabs::SetActiveProject(tabs, second));
+    EXPECT_EQ(1, first->projectMarker);
+    EXPECT_EQ(2, second->projectMarker);
+    EXPECT_EQ(0, plain->projectMarker);
+
+    // Closing the active project clears the byte; the next project file opened becomes active.
+    DocTabs::ActivateDoc(tabs, second);
+    EXPECT_TRUE(DocTabs::CloseCurrent(tabs));
+    EXPECT_EQ(0, g_activeProjectOpen);
+    EditDoc* third = DocTabs::Open(tabs, MakeFile(L"third.tq", "project").c_str());
+    EXPECT_EQ(2, third->projectMarker);
+    EXPECT_EQ(1, first->projectMarker);
+}
+
+TEST_F(TabsFixture, WindowMenuListsAtMostOneHundredTabsInItsOwnRange)
+{
+    HMENU menu = CreatePopupMenu();
+    DocTabs::FillWindowMenu(tabs, menu);
+    EXPECT_EQ(0, GetMenuItemCount(menu));
+
+    for (int i = 0; i < 103; ++i) {
+        wchar_t name[32];
+        wsprintfW(name, L"f%03d.txt", i);
+        ASSERT_TRUE(DocTabs::Open(tabs, MakeFile(name, "x").c_str()));
+    }
+    DocTabs::SelectTab(tabs, 1, false);
+    DocTabs::FillWindowMenu(tabs, menu);
+    ASSERT_EQ(101, GetMenuItemCount(menu));
+    EXPECT_EQ(static_cast<UINT>(MF_SEPARATOR), GetMenuState(menu, 0, MF_BYPOSITION) & MF_SEPARATOR);
+    wchar_t text[MAX_PATH + 8];
+    GetMenuStringW(menu, 1, text, MAX_PATH + 8, MF_BYPOSITION);
+    EXPECT_EQ(L"&1 " + dir.File(L"f000.txt"), std::wstring(text));
+    GetMenuStringW(menu, 9, text, MAX_PATH + 8, MF_BYPOSITION);
+    EXPECT_EQ(L"&9 " + dir.File(L"f008.txt"), std::wstring(text));
+    GetMenuStringW(menu, 10, text, MAX_PATH + 8, MF_BYPOSITION);
+    EXPECT_EQ(dir.File(L"f009.txt"), std::wstring(text));
+    EXPECT_EQ(550u, GetMenuItemID(menu, 1));
+    EXPECT_EQ(649u, GetMenuItemID(menu, 100));
+    EXPECT_EQ(static_cast<UINT>(MF_CHECKED), GetMenuState(menu, 551, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_EQ(0u, GetMenuState(menu, 550, MF_BYCOMMAND) & MF_CHECKED);
+    DestroyMenu(menu);
+}
