@@ -282,10 +282,17 @@ bool DocTabs::ShowTab(DocTabs& tabs, int index, bool focus)
     HWND previousEditor = tabs.current ? tabs.current->editor : tabs.currentEditor;
     tabs.current = doc;
     tabs.currentEditor = doc->editor;
-    ResizeCurrent(tabs);
-    SetWindowPos(doc->editor, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
+    // Above the tab control, which would otherwise paint over the editor.
+    RECT area = {};
+    GetClientRect(tabs.tabControl, &area);
+    SendMessageW(tabs.tabControl, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    MapWindowPoints(tabs.tabControl, tabs.parent, reinterpret_cast<POINT*>(&area), 2);
+    SetWindowPos(doc->editor, HWND_TOP, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                 SWP_SHOWWINDOW);
     if (previousEditor && previousEditor != doc->editor)
         ShowWindow(previousEditor, SW_HIDE);
+    // The tab control's own repaint may have covered the editor's area.
+    InvalidateRect(doc->editor, nullptr, FALSE);
     EditDoc::UpdateMainTitle(*doc);
     if (g_mainState.mainWindow)
         PostMessageW(g_mainState.mainWindow, kCheckDocumentOnDiskMessage, 0, 0);

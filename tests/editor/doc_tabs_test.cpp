@@ -152,6 +152,14 @@ TEST_F(TabsFixture, OpeningAnOpenPathAgainSelectsItsTabAndAMissingFileGetsNone)
     EXPECT_EQ(L"Cannot open file: " + missing, StatusText(0));
 
     EXPECT_GT(tabs.tabHeaderHeight, 10);
+    EXPECT_EQ("beta\r\n", TextOfDoc(*docB));
+    // The shown editor fills the display area below the tab row.
+    RECT editor = {};
+    GetWindowRect(docB->editor, &editor);
+    MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&editor), 2);
+    EXPECT_GE(editor.top, 10);
+    EXPECT_GT(editor.right - editor.left, 600);
+    EXPECT_GT(editor.bottom - editor.top, 250);
     ovrik_test::HoldForScreenshot("doc_tabs_three");
 }
 
