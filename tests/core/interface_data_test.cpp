@@ -300,6 +300,7 @@ TEST(BuiltinStrings, FormatsTakeWhatTheirCallersPass)
         {58, L"%s"},       // the path to revert
         {59, L"%s"},       // the path to delete
         {66, L"%d"},       // the untitled counter
+        {73, L"%s"},       // the path of a file that cannot be opened
     };
     for (int id = 1; id <= 900; ++id) {
         const BuiltinText stored = BuiltinString(id);
