@@ -170,3 +170,198 @@ TEST(DocumentTabImage, FollowsReadOnlyModifiedAndProject)
         EXPECT_EQ(EditDoc::TabImage(doc), c.image) << c.marker << c.readOnly << c.modified;
     }
 }
+
+TEST(DocumentView, ViewAndTabSettingsFollowTheOptionWords)
+{
+    SettingsGuard guard;
+    struct Case {
+        uint32_t config1;
+        uint32_t config2;
+        int zoom;
+    };
+    const uint32_t viewBits = Config1::kLineNumbers | Config1::kWhitespace | Config1::kLineEnds |
+                              Config1::kIndentGuides | Config1::kWordWrap;
+    const Case cases[] = {
+        {Config1::kDefault | viewBits, (Config2::kDefault & ~0x1FFu) | Config2::kIndentWithTabs | 8 | (2 << 4), 3},
+        {Config1::kDefault & ~viewBits, (Config2::kDefault & ~0x1FFu) | 4 | (4 << 4), -2},
+    };
+    for (const Case& c : cases) {
+        const bool on = (c.config1 & viewBits) != 0;
+        SCOPED_TRACE(on);
+        g_mainState.config1 = c.config1;
+        g_mainState.config2 = c.config2;
+        g_mainState.zoomLevel = c.zoom;
+        TestDoc t;
+        EditDoc::ApplyViewSettings(t.doc);
+        EditDoc::ApplyTabSettings(t.doc);
+        EXPECT_EQ(t.Send(SCI_GETMARGINWIDTHN, 0) > 0, on);
+        EXPECT_EQ(t.Send(SCI_GETVIEWWS), on ? SCWS_VISIBLEALWAYS : SCWS_INVISIBLE);
+        EXPECT_EQ(t.Send(SCI_GETVIEWEOL), on ? 1 : 0);
+        EXPECT_EQ(t.Send(SCI_GETINDENTATIONGUIDES), on ? SC_IV_LOOKBOTH : SC_IV_NONE);
+        EXPECT_EQ(t.Send(SCI_GETWRAPMODE), on ? SC_WRAP_WORD : SC_WRAP_NONE);
+        EXPECT_EQ(t.Send(SCI_GETWRAPVISUALFLAGS), SC_WRAPVISUALFLAG_END);
+        EXPECT_EQ(t.Send(SCI_GETZOOM), c.zoom);
+        EXPECT_EQ(t.Send(SCI_GETUSETABS), on ? 1 : 0);
+        EXPECT_EQ(t.Send(SCI_GETTABWIDTH), on ? 8 : 4);
+        EXPECT_EQ(t.Send(SCI_GETINDENT), on ? 2 : 4);
+    }
+}
+
+TEST(DocumentSavePrompt, YesSavesNoKeepsCancelStops)
+{
+    TempDir dir;
+    const std::wstring path = dir.File(L"notes.txt");
+    struct Case {
+        int answer;
+        bool result;
+        bool saved;
+    };
+    const Case cases[] = {{IDYES, true, true}, {IDNO, true, false}, {IDCANCEL, false, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answer);
+        ASSERT_TRUE(WriteFileBytes(path, "old"));
+        TestDoc t;
+        t.SetPath(path);
+        t.window.SetText("new text");
+        t.doc.modified = 1;
+        DialogAnswerer answerer;
+        answerer.Push(c.answer);
+        EXPECT_EQ(EditDoc::SaveIfModified(t.doc, true), c.result);
+        EXPECT_EQ(answerer.Pending(), 0u);
+        ASSERT_EQ(answerer.SeenDialogs().size(), 1u);
+        EXPECT_NE(answerer.SeenDialogs()[0].text.find(path), std::wstring::npos);
+        EXPECT_EQ(ReadFileBytes(path), c.saved ? "new text" : "old");
+        EXPECT_EQ(t.doc.modified, c.saved ? 0 : 1);
+    }
+
+    // Unmodified: nothing asked; not asked: saved at once.
+    TestDoc t;
+    t.SetPath(path);
+    t.window.SetText("quiet");
+    EXPECT_TRUE(EditDoc::SaveIfModified(t.doc, true));
+    EXPECT_EQ(ReadFileBytes(path), "old");
+    t.doc.modified = 1;
+    EXPECT_TRUE(EditDoc::SaveIfModified(t.doc, false));
+    EXPECT_EQ(ReadFileBytes(path), "quiet");
+}
+
+TEST(DocumentSavePrompt, CancelledSaveDialogOfUntitledDocumentCancelsTheClose)
+{
+    TestDoc t;
+    EditDoc::InitUntitled(t.doc, L"Untitled 1", LanguageByIndex(LangText));
+    t.window.SetText("unsaved");
+    t.doc.modified = 1;
+    DialogAnswerer answerer;
+    answerer.Push(IDYES);
+    answerer.Push(IDCANCEL);
+    EXPECT_FALSE(EditDoc::SaveIfModified(t.doc, true));
+    EXPECT_EQ(answerer.Pending(), 0u);
+    ASSERT_GE(answerer.SeenDialogs().size(), 1u);
+    EXPECT_NE(answerer.SeenDialogs()[0].text.find(L"Untitled 1"), std::wstring::npos);
+    EXPECT_EQ(t.doc.modified, 1);
+    EXPECT_EQ(t.doc.path[0], 0);
+}
+
+TEST(DocumentNavigation, HeaderSourcePartners)
+{
+    TempDir dir;
+    ASSERT_TRUE(WriteFileBytes(dir.File(L"a.cpp"), ""));
+    ASSERT_TRUE(WriteFileBytes(dir.File(L"a.cc"), ""));
+    ASSERT_TRUE(WriteFileBytes(dir.File(L"b.cc"), ""));
+    struct Case {
+        const wchar_t* name;
+        const wchar_t* partner;   // null: none
+    };
+    const Case cases[] = {
+        {L"a.hxx", L"a.cpp"}, {L"a.H", L"a.cpp"}, {L"b.h", L"b.cc"}, {L"c.h", nullptr},
+        {L"x.c", L"x.h"},     {L"x.CXX", L"x.h"}, {L"x.cpp", L"x.h"}, {L"x.txt", nullptr},
+        {L"noext", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(WideToUtf8(c.name));
+        EditDoc doc;
+        lstrcpynW(doc.path, dir.File(c.name).c_str(), MAX_PATH);
+        wchar_t out[MAX_PATH];
+        const wchar_t* name = EditDoc::HeaderSourcePath(doc, out);
+        if (!c.partner) {
+            EXPECT_EQ(name, nullptr);
+            EXPECT_EQ(out[0], 0);
+        } else {
+            ASSERT_NE(name, nullptr);
+            EXPECT_STREQ(name, c.partner);
+            EXPECT_EQ(std::wstring(out), dir.File(c.partner));
+        }
+    }
+    EditDoc bare;
+    lstrcpynW(bare.path, L"a.c", MAX_PATH);
+    wchar_t out[MAX_PATH];
+    EXPECT_EQ(EditDoc::HeaderSourcePath(bare, out), nullptr);
+}
+
+TEST(DocumentNavigation, IncludeUnderCaret)
+{
+    TempDir dir;
+    const std::string existing = WideToUtf8(dir.File(L"here.txt"));
+    ASSERT_TRUE(WriteFileBytes(dir.File(L"here.txt"), "x"));
+    struct Case {
+        std::string line;
+        const wchar_t* expected;   // null: none
+    };
+    const Case cases[] = {
+        {"  #include <stdio.h>  ", L"stdio.h"},
+        {"\t#include\t\"dir\\\\my file.h\"\r\n", L"dir\\\\my file.h"},
+        {"#include \"caf\xC3\xA9.h\"", L"caf\u00E9.h"},
+        {"#include stdio.h", nullptr},
+        {"# include <stdio.h>", nullptr},
+        {"#INCLUDE <stdio.h>", nullptr},
+        {"#include <unclosed.h", nullptr},
+        {"   ", nullptr},
+        {"  " + existing + " \t", nullptr},   // replaced below by the path itself
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        TestDoc t;
+        t.window.SetText(c.line);
+        t.Send(SCI_GOTOPOS, 1);
+        wchar_t out[MAX_PATH];
+        const wchar_t* found = EditDoc::IncludeUnderCaret(t.doc, out);
+        if (c.line.find(existing) != std::string::npos) {
+            ASSERT_NE(found, nullptr);
+            EXPECT_EQ(std::wstring(found), dir.File(L"here.txt"));
+        } else if (!c.expected) {
+            EXPECT_EQ(found, nullptr);
+        } else {
+            ASSERT_NE(found, nullptr);
+            EXPECT_STREQ(found, c.expected);
+        }
+    }
+}
+
+TEST(DocumentReadOnly, SetAndClearTheAttribute)
+{
+    TempDir dir;
+    const std::wstring path = dir.File(L"r.txt");
+    ASSERT_TRUE(WriteFileBytes(path, "x"));
+    TestDoc t;
+    t.SetPath(path);
+    EXPECT_TRUE(EditDoc::SetReadOnly(t.doc, true));
+    EXPECT_NE(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    EXPECT_EQ(t.doc.readOnly, 1);
+    EXPECT_EQ(t.Send(SCI_GETREADONLY), 1);
+    EXPECT_EQ(t.doc.tabImage, 3);
+    EXPECT_TRUE(EditDoc::SetReadOnly(t.doc, false));
+    EXPECT_EQ(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    EXPECT_EQ(t.doc.readOnly, 0);
+    EXPECT_EQ(t.Send(SCI_GETREADONLY), 0);
+    EXPECT_EQ(t.doc.tabImage, 0);
+
+    // A file that is gone cannot be made read-only.
+    DeleteFileW(path.c_str());
+    EXPECT_FALSE(EditDoc::SetReadOnly(t.doc, true));
+    EXPECT_EQ(t.doc.readOnly, 0);
+    // An untitled document has no file to change.
+    TestDoc untitled;
+    EditDoc::InitUntitled(untitled.doc, L"Untitled 2", nullptr);
+    EXPECT_TRUE(EditDoc::SetReadOnly(untitled.doc, true));
+    EXPECT_EQ(untitled.doc.readOnly, 0);
+}
