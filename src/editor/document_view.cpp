@@ -1,6 +1,7 @@
 #include "editor/document_view.h"
 
 #include "core/file_utils.h"
+#include "core/ini_file.h"
 #include "core/settings.h"
 #include "core/text_convert.h"
 #include "core/translation_table.h"
@@ -358,4 +359,77 @@ const wchar_t* EditDoc::IncludeUnderCaret(EditDoc& doc, wchar_t* path)
     const std::wstring wide = Utf8ToWide(name);
     lstrcpynW(path, wide.c_str(), MAX_PATH);
     return path;
+}
+
+LRESULT EditDoc::OnNotify(EditDoc& doc, HWND, const SCNotification& notification, int tabIndex)
+{
+    switch (notification.nmhdr.code) {
+    case SCN_CHARADDED:
+        OnCharAdded(doc, notification.ch);
+        break;
+    case SCN_SAVEPOINTREACHED:
+        if (doc.modified) {
+            doc.modified = 0;
+            UpdateTabImage(doc, tabIndex);
+        }
+        break;
+    case SCN_SAVEPOINTLEFT:
+        if (!doc.modified) {
+            doc.modified = 1;
+            UpdateTabImage(doc, tabIndex);
+        }
+        break;
+    case SCN_UPDATEUI: {
+        UpdateBraceMatch(doc);
+        HighlightOccurrences(doc);
+        UpdateEditCommands();
+        const int parts = notification.updated & (SC_UPDATE_CONTENT | SC_UPDATE_SELECTION);
+        if (parts)
+            UpdateStatusBar(parts);
+        break;
+    }
+    case SCN_MODIFIED:
+        if (notification.modificationType & SC_MOD_CHANGEFOLD)
+            OnFoldChanged(doc, notification.line, notification.foldLevelNow, notification.foldLevelPrev);
+        break;
+    case SCN_MARGINCLICK:
+        if (notification.margin == 1)
+            ToggleBookmark(doc, EditorCall(doc, SCI_LINEFROMPOSITION, static_cast<uptr_t>(notification.position)));
+        else if (notification.margin == 2)
+            OnMarginClick(doc, notification.position, notification.modifiers);
+        break;
+    case SCN_NEEDSHOWN:
+        RevealLines(doc, notification.position, notification.position + notification.length);
+        break;
+    case SCN_PAINTED:
+        ShowLineNumbers(doc, (g_mainState.config1 & Config1::kLineNumbers) != 0);
+        break;
+    case SCN_USERLISTSELECTION:
+        // List type 1 is the date/time list; the choice is remembered at once.
+        if (notification.listType == 1 && notification.text) {
+            g_mainState.dateTimeId = static_cast<int32_t>(EditorCall(doc, SCI_AUTOCGETCURRENT));
+            IniWriteInt(L"DateTimeId", g_mainState.dateTimeId);
+            InsertTextSelected(doc, notification.text);
+        }
+        break;
+    case SCN_ZOOM:
+        g_mainState.zoomLevel = static_cast<int32_t>(EditorCall(doc, SCI_GETZOOM));
+        break;
+    case SCN_CALLTIPCLICK:
+        if (notification.position == 1) {
+            if (doc.currentOverload > 0) {
+                --doc.currentOverload;
+                FillCallTip(doc);
+            }
+        } else if (notification.position == 2) {
+            if (doc.currentOverload + 1 < doc.overloadCount) {
+                ++doc.currentOverload;
+                FillCallTip(doc);
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    return 0;
 }

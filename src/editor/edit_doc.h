@@ -116,4 +116,12 @@ struct EditDoc : EditorPart {
     static void ShowLineNumbers(EditDoc& doc, bool show);
     // The selection, or the word at the caret, as UTF-8; its length, 0 for none.
     static int GetSearchText(EditDoc& doc, char* buffer, int capacity);
+    static void OnCharAdded(EditDoc& doc, int character);
+    static void UpdateBraceMatch(EditDoc& doc);
+    static void HighlightOccurrences(EditDoc& doc);
+    static void OnFoldChanged(EditDoc& doc, sptr_t line, int level, int previousLevel);
+    static void ToggleBookmark(EditDoc& doc, sptr_t line);
+    static void OnMarginClick(EditDoc& doc, sptr_t position, int modifiers);
+    static void RevealLines(EditDoc& doc, sptr_t from, sptr_t to);
+    static void FillCallTip(EditDoc& doc);
 };

@@ -59,3 +59,21 @@ int EditDoc::GetSearchText(EditDoc&, char* buffer, int capacity)
         buffer[0] = 0;
     return 0;
 }
+
+// Folding, bookmarks, brace and occurrence highlights and call tips are not
+// written yet; their notifications change nothing for now.
+void EditDoc::OnCharAdded(EditDoc&, int) {}
+void EditDoc::UpdateBraceMatch(EditDoc&) {}
+void EditDoc::HighlightOccurrences(EditDoc&) {}
+void EditDoc::OnFoldChanged(EditDoc&, sptr_t, int, int) {}
+void EditDoc::ToggleBookmark(EditDoc&, sptr_t) {}
+void EditDoc::OnMarginClick(EditDoc&, sptr_t, int) {}
+void EditDoc::RevealLines(EditDoc&, sptr_t, sptr_t) {}
+void EditDoc::FillCallTip(EditDoc&) {}
+
+void InsertTextSelected(EditorPart& part, const char* text)
+{
+    const sptr_t start = EditorCall(part, SCI_GETSELECTIONSTART);
+    EditorCall(part, SCI_REPLACESEL, 0, reinterpret_cast<sptr_t>(text));
+    EditorCall(part, SCI_SETSEL, static_cast<uptr_t>(start), start + static_cast<sptr_t>(strlen(text)));
+}

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/ini_file.h"
 #include "core/settings.h"
 #include "core/text_convert.h"
 #include "editor/document_view.h"
@@ -364,4 +365,129 @@ TEST(DocumentReadOnly, SetAndClearTheAttribute)
     EditDoc::InitUntitled(untitled.doc, L"Untitled 2", nullptr);
     EXPECT_TRUE(EditDoc::SetReadOnly(untitled.doc, true));
     EXPECT_EQ(untitled.doc.readOnly, 0);
+}
+
+namespace {
+
+// Sends the editor's notifications to the document, as the main window does.
+LRESULT Notify(TestDoc& t, SCNotification n)
+{
+    n.nmhdr.hwndFrom = t.window.Hwnd();
+    return EditDoc::OnNotify(t.doc, t.window.Hwnd(), n, -1);
+}
+
+SCNotification Notification(unsigned code)
+{
+    SCNotification n = {};
+    n.nmhdr.code = code;
+    return n;
+}
+
+} // namespace
+
+TEST(DocumentNotifications, ModifiedFollowsTheSavePoint)
+{
+    TestDoc t;
+    EditDoc::InitUntitled(t.doc, L"Untitled 4", LanguageByIndex(LangText));
+    EXPECT_EQ(t.doc.tabImage, 0);
+    EXPECT_EQ(Notify(t, Notification(SCN_SAVEPOINTLEFT)), 0);
+    EXPECT_EQ(t.doc.modified, 1);
+    EXPECT_EQ(t.doc.tabImage, 6);
+    Notify(t, Notification(SCN_SAVEPOINTREACHED));
+    EXPECT_EQ(t.doc.modified, 0);
+    EXPECT_EQ(t.doc.tabImage, 0);
+
+    // The real editor's save point: typing leaves it, undo reaches it again.
+    t.Send(SCI_ADDTEXT, 3, reinterpret_cast<sptr_t>("abc"));
+    EXPECT_EQ(t.Send(SCI_GETMODIFY), 1);
+    Notify(t, Notification(SCN_SAVEPOINTLEFT));
+    EXPECT_EQ(t.doc.tabImage, 6);
+    t.Send(SCI_UNDO);
+    EXPECT_EQ(t.Send(SCI_GETMODIFY), 0);
+    Notify(t, Notification(SCN_SAVEPOINTREACHED));
+    EXPECT_EQ(t.doc.tabImage, 0);
+}
+
+TEST(DocumentNotifications, ZoomIsSharedAndCallTipArrowsStayInRange)
+{
+    SettingsGuard guard;
+    TestDoc t;
+    t.Send(SCI_SETZOOM, 4);
+    Notify(t, Notification(SCN_ZOOM));
+    EXPECT_EQ(g_mainState.zoomLevel, 4);
+    TestDoc other;
+    EditDoc::ApplyViewSettings(other.doc);
+    EXPECT_EQ(other.Send(SCI_GETZOOM), 4);
+
+    struct Case {
+        int overload;
+        int count;
+        int arrow;   // 1 up, 2 down, other: the text of the tip
+        int after;
+    };
+    const Case cases[] = {{0, 3, 1, 0}, {2, 3, 1, 1}, {1, 3, 2, 2}, {2, 3, 2, 2}, {1, 3, 0, 1}};
+    for (const Case& c : cases) {
+        t.doc.currentOverload = c.overload;
+        t.doc.overloadCount = c.count;
+        SCNotification n = Notification(SCN_CALLTIPCLICK);
+        n.position = c.arrow;
+        Notify(t, n);
+        EXPECT_EQ(t.doc.currentOverload, c.after) << c.overload << " " << c.arrow;
+    }
+}
+
+TEST(DocumentNotifications, LineNumberMarginWidensWithTheLineCount)
+{
+    SettingsGuard guard;
+    g_mainState.config1 = Config1::kDefault | Config1::kLineNumbers;
+    TestDoc t;
+    Notify(t, Notification(SCN_PAINTED));
+    const sptr_t narrow = t.Send(SCI_GETMARGINWIDTHN, 0);
+    EXPECT_GT(narrow, 0);
+    std::string lines;
+    for (int i = 0; i < 100000; ++i)
+        lines += "\n";
+    t.window.SetText(lines);
+    Notify(t, Notification(SCN_PAINTED));
+    EXPECT_GT(t.Send(SCI_GETMARGINWIDTHN, 0), narrow);
+    g_mainState.config1 = Config1::kDefault & ~Config1::kLineNumbers;
+    Notify(t, Notification(SCN_PAINTED));
+    EXPECT_EQ(t.Send(SCI_GETMARGINWIDTHN, 0), 0);
+}
+
+TEST(DocumentNotifications, DateTimeChoiceIsRememberedAndInsertedSelected)
+{
+    TempDir dir;
+    wchar_t savedIni[MAX_PATH];
+    lstrcpynW(savedIni, g_iniPath, MAX_PATH);
+    const int32_t savedId = g_mainState.dateTimeId;
+    lstrcpynW(g_iniPath, dir.File(L"ovrik.ini").c_str(), MAX_PATH);
+
+    TestDoc t;
+    t.window.SetText("Today: ");
+    t.Send(SCI_DOCUMENTEND);
+    t.Send(SCI_AUTOCSETSEPARATOR, '\n');
+    t.Send(SCI_USERLISTSHOW, 1, reinterpret_cast<sptr_t>("2026-12-10\n10 December 2026\n10:38"));
+    t.Send(SCI_AUTOCSELECT, 0, reinterpret_cast<sptr_t>("10 December"));
+    SCNotification n = Notification(SCN_USERLISTSELECTION);
+    n.listType = 1;
+    n.text = "10 December 2026";
+    Notify(t, n);
+    EXPECT_EQ(g_mainState.dateTimeId, 1);
+    EXPECT_EQ(IniReadInt(L"DateTimeId", -1), 1);
+    EXPECT_EQ(t.window.Text(), "Today: 10 December 2026");
+    EXPECT_EQ(t.Send(SCI_GETSELECTIONSTART), 7);
+    EXPECT_EQ(t.Send(SCI_GETSELECTIONEND), 23);
+
+    // Another list type, or no text, changes nothing.
+    n.listType = 2;
+    Notify(t, n);
+    n.listType = 1;
+    n.text = nullptr;
+    Notify(t, n);
+    EXPECT_EQ(t.window.Text(), "Today: 10 December 2026");
+
+    t.Send(SCI_AUTOCCANCEL);
+    g_mainState.dateTimeId = savedId;
+    lstrcpynW(g_iniPath, savedIni, MAX_PATH);
 }
