@@ -491,3 +491,92 @@ TEST(DocumentNotifications, DateTimeChoiceIsRememberedAndInsertedSelected)
     g_mainState.dateTimeId = savedId;
     lstrcpynW(g_iniPath, savedIni, MAX_PATH);
 }
+
+namespace {
+
+// Answers the Save dialog with a file name typed into its name box.
+void ChooseInSaveDialog(DialogAnswerer& answerer, const std::wstring& path)
+{
+    answerer.Push(IDOK, [path](HWND dialog) {
+        // The name box is a combo box (cmb13) or, in older dialogs, an edit (edt1).
+        if (!SetDlgItemTextW(dialog, 0x47C, path.c_str()))
+            SetDlgItemTextW(dialog, 0x480, path.c_str());
+    });
+}
+
+} // namespace
+
+TEST(DocumentSavePrompt, UntitledDocumentSavedUnderAChosenProjectName)
+{
+    SettingsGuard guard;
+    g_activeProjectOpen = 0;
+    TempDir dir;
+    const std::wstring path = dir.File(L"build.tq");
+    TestDoc t;
+    EditDoc::InitUntitled(t.doc, L"Untitled 5", LanguageByIndex(LangText));
+    t.window.SetText("project");
+    t.doc.modified = 1;
+    DialogAnswerer answerer;
+    answerer.Push(IDYES);
+    ChooseInSaveDialog(answerer, path);
+    EXPECT_TRUE(EditDoc::SaveIfModified(t.doc, true));
+    EXPECT_EQ(answerer.Pending(), 0u);
+    EXPECT_EQ(ReadFileBytes(path), "project");
+    EXPECT_EQ(std::wstring(t.doc.path), path);
+    EXPECT_STREQ(t.doc.title, L"build.tq");
+    EXPECT_EQ(t.doc.modified, 0);
+    EXPECT_EQ(t.doc.projectMarker, 2);
+    EXPECT_EQ(EditDoc::TabImage(t.doc), 2);
+}
+
+TEST(DocumentRename, MovesTheFileOrReportsWhyNot)
+{
+    TempDir dir;
+    const std::wstring oldPath = dir.File(L"old.txt");
+    const std::wstring newPath = dir.File(L"new.c");
+    ASSERT_TRUE(WriteFileBytes(oldPath, "content"));
+    TestDoc t;
+    t.SetPath(oldPath);
+    {
+        // Cancelled: nothing changes.
+        DialogAnswerer answerer;
+        answerer.Push(IDCANCEL);
+        EXPECT_FALSE(EditDoc::RenameFile(t.doc));
+        EXPECT_EQ(std::wstring(t.doc.path), oldPath);
+    }
+    {
+        // The same name in another letter case: success, nothing done.
+        DialogAnswerer answerer;
+        ChooseInSaveDialog(answerer, dir.File(L"OLD.TXT"));
+        answerer.Push(IDYES);   // the dialog's own question: replace the existing file?
+        EXPECT_TRUE(EditDoc::RenameFile(t.doc));
+        EXPECT_EQ(answerer.Pending(), 0u);
+        EXPECT_EQ(std::wstring(t.doc.path), oldPath);
+        EXPECT_EQ(ReadFileBytes(oldPath), "content");
+    }
+    {
+        DialogAnswerer answerer;
+        ChooseInSaveDialog(answerer, newPath);
+        EXPECT_TRUE(EditDoc::RenameFile(t.doc));
+        EXPECT_EQ(answerer.Pending(), 0u);
+        EXPECT_EQ(std::wstring(t.doc.path), newPath);
+        EXPECT_STREQ(t.doc.title, L"new.c");
+        EXPECT_EQ(ReadFileBytes(newPath), "content");
+        EXPECT_EQ(GetFileAttributesW(oldPath.c_str()), INVALID_FILE_ATTRIBUTES);
+        ASSERT_NE(t.doc.language, nullptr);
+        EXPECT_EQ(t.doc.language->index, LangC);
+    }
+    {
+        // The file went away behind the editor's back: the move fails, the user
+        // is told, and the document keeps its path.
+        ASSERT_TRUE(DeleteFileW(newPath.c_str()));
+        DialogAnswerer answerer;
+        ChooseInSaveDialog(answerer, dir.File(L"third.txt"));
+        answerer.Push(IDOK);
+        EXPECT_FALSE(EditDoc::RenameFile(t.doc));
+        EXPECT_EQ(answerer.Pending(), 0u);
+        ASSERT_EQ(answerer.SeenDialogs().size(), 2u);
+        EXPECT_NE(answerer.SeenDialogs()[1].text.find(newPath), std::wstring::npos);
+        EXPECT_EQ(std::wstring(t.doc.path), newPath);
+    }
+}
