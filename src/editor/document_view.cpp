@@ -70,6 +70,41 @@ void ReportSystemError(DWORD error, const wchar_t* path)
 
 } // namespace
 
+EditDoc* EditDoc::Init(EditDoc& doc, HWND parent)
+{
+    InitEditorPart(doc);
+    doc.readOnly = 0;
+    doc.modified = 0;
+    doc.projectMarker = 0;
+    doc.eolMode = static_cast<int32_t>((g_mainState.config1 & Config1::kLineEndModeMask) >> Config1::kLineEndModeShift);
+    doc.codePage = g_mainState.defaultCodePage;
+    doc.encoding = static_cast<int32_t>(g_mainState.newFileEncode);
+    if (doc.encoding < kEncodingAnsi || doc.encoding > kEncodingUtf16Be)
+        doc.encoding = kEncodingAnsi;
+    doc.path[0] = 0;
+    doc.path[1] = 0;
+    doc.title = nullptr;
+    doc.lastWrite = {};
+    doc.tabImage = 0;
+    HWND editor = CreateWindowExW(0, L"Scintilla", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0,
+                                  parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(g_nextEditorId++)),
+                                  GetModuleHandleW(nullptr), nullptr);
+    AttachEditor(doc, editor);
+    if (editor) {
+        SetupView(doc);
+        ApplyTabSettings(doc);
+    }
+    return &doc;
+}
+
+void EditDoc::Destroy(EditDoc& doc)
+{
+    if (doc.editor)
+        SendMessageW(doc.editor, WM_CLOSE, 0, 0);
+    TextStringFree(doc.callTipName);
+    TextStringFree(doc.callTipText);
+}
+
 void EditDoc::ApplyTabSettings(EditDoc& doc)
 {
     const uint32_t config2 = g_mainState.config2;

@@ -81,6 +81,10 @@ struct EditDoc : EditorPart {
 
     // The document as a window: view settings, title, tab image, notifications
     // and what depends on its path.
+    // Sets up the record and creates its editor window as a child of parent.
+    static EditDoc* Init(EditDoc& doc, HWND parent);
+    // Closes the editor window and frees the call-tip strings; the caller frees the record.
+    static void Destroy(EditDoc& doc);
     static void ApplyTabSettings(EditDoc& doc);
     static void ApplyViewSettings(EditDoc& doc);
     // Sets the main window's text from the document's name.
@@ -112,6 +116,9 @@ struct EditDoc : EditorPart {
     static const wchar_t* IncludeUnderCaret(EditDoc& doc, wchar_t* path);
 
     // Owned by the editor set-up, folding and completion code.
+    static void InitEditorPart(EditDoc& doc);
+    static void AttachEditor(EditDoc& doc, HWND editor);
+    static void SetupView(EditDoc& doc);
     static void ApplyLanguage(EditDoc& doc, const LanguageRecord* language);
     static void ShowLineNumbers(EditDoc& doc, bool show);
     // The selection, or the word at the caret, as UTF-8; its length, 0 for none.

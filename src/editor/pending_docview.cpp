@@ -3,6 +3,7 @@
 #include "core/settings.h"
 #include "editor/edit_doc.h"
 
+#include <cstdlib>
 #include <cstring>
 
 HWND DocTabsControl(const MainFrameState&)
@@ -76,4 +77,33 @@ void InsertTextSelected(EditorPart& part, const char* text)
     const sptr_t start = EditorCall(part, SCI_GETSELECTIONSTART);
     EditorCall(part, SCI_REPLACESEL, 0, reinterpret_cast<sptr_t>(text));
     EditorCall(part, SCI_SETSEL, static_cast<uptr_t>(start), start + static_cast<sptr_t>(strlen(text)));
+}
+
+void TextStringFree(TextString& text)
+{
+    std::free(text.buffer);
+    text.buffer = nullptr;
+    text.allocated = 0;
+    text.length = 0;
+}
+
+void EditDoc::InitEditorPart(EditDoc& doc)
+{
+    static_cast<EditorPart&>(doc) = EditorPart();
+    doc.overloadCount = 1;
+}
+
+void EditDoc::AttachEditor(EditDoc& doc, HWND editor)
+{
+    doc.editor = editor;
+    doc.directFunction = nullptr;
+    doc.directPointer = 0;
+    if (editor)
+        EditorCall(doc, SCI_GETLENGTH);   // takes the direct-call route
+}
+
+// The full set-up comes with the editor set-up code; for now only what loading relies on.
+void EditDoc::SetupView(EditDoc& doc)
+{
+    EditorCall(doc, SCI_SETUNDOCOLLECTION, 0);
 }

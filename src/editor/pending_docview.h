@@ -7,6 +7,7 @@
 
 struct MainFrameState;
 struct EditorPart;
+struct TextString;
 
 // The document manager's tab control (its tabControl field); null while there
 // is no document manager.
@@ -21,3 +22,5 @@ void UpdateEditCommands();
 wchar_t* MakeAllFilesFilter(wchar_t* buffer, size_t capacity);
 // Replaces the selection with the UTF-8 text and leaves the inserted text selected.
 void InsertTextSelected(EditorPart& part, const char* text);
+// Frees the string's buffer and leaves it empty.
+void TextStringFree(TextString& text);

@@ -580,3 +580,39 @@ TEST(DocumentRename, MovesTheFileOrReportsWhyNot)
         EXPECT_EQ(std::wstring(t.doc.path), newPath);
     }
 }
+
+TEST(DocumentLife, InitCreatesANumberedEditorWithTheDefaults)
+{
+    SettingsGuard guard;
+    const uint32_t savedPage = g_mainState.defaultCodePage;
+    const uint32_t savedEncode = g_mainState.newFileEncode;
+    g_mainState.config1 = (Config1::kDefault & ~Config1::kLineEndModeMask) | (SC_EOL_LF << Config1::kLineEndModeShift);
+    g_mainState.config2 = (Config2::kDefault & ~0x1FFu) | 3 | (5 << 4);
+    g_mainState.defaultCodePage = 1252;
+    g_mainState.newFileEncode = kEncodingUtf8Bom;
+    ScintillaWindow parent(std::string(), false);
+
+    EditDoc first;
+    EditDoc second;
+    ASSERT_EQ(EditDoc::Init(first, parent.Hwnd()), &first);
+    EditDoc::Init(second, parent.Hwnd());
+    ASSERT_NE(first.editor, nullptr);
+    EXPECT_EQ(GetParent(first.editor), parent.Hwnd());
+    EXPECT_GE(GetDlgCtrlID(first.editor), 0xF000);
+    EXPECT_EQ(GetDlgCtrlID(second.editor), GetDlgCtrlID(first.editor) + 1);
+    EXPECT_EQ(first.eolMode, SC_EOL_LF);
+    EXPECT_EQ(first.codePage, 1252u);
+    EXPECT_EQ(first.encoding, kEncodingUtf8Bom);
+    EXPECT_EQ(first.path[0], 0);
+    EXPECT_EQ(first.overloadCount, 1);
+    EXPECT_EQ(EditorCall(first, SCI_GETTABWIDTH), 3);
+    EXPECT_EQ(EditorCall(first, SCI_GETINDENT), 5);
+    EXPECT_EQ(EditorCall(first, SCI_GETUNDOCOLLECTION), 0);
+
+    HWND editor = first.editor;
+    EditDoc::Destroy(first);
+    EditDoc::Destroy(second);
+    EXPECT_FALSE(IsWindow(editor));
+    g_mainState.defaultCodePage = savedPage;
+    g_mainState.newFileEncode = savedEncode;
+}
