@@ -348,20 +348,6 @@ void EnsureDialogClasses()
     (void)richEdit;
 }
 
-std::wstring ClassOf(HWND hwnd)
-{
-    wchar_t name[64] = {};
-    GetClassNameW(hwnd, name, 64);
-    return name;
-}
-
-std::wstring TextOf(HWND hwnd)
-{
-    wchar_t text[512] = {};
-    GetWindowTextW(hwnd, text, 512);
-    return text;
-}
-
 INT_PTR CALLBACK PlainDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM)
 {
     if (msg == WM_INITDIALOG)

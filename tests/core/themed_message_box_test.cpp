@@ -14,20 +14,6 @@ using namespace ovrik_test;
 
 namespace {
 
-std::wstring TextOf(HWND hwnd)
-{
-    wchar_t text[4096] = {};
-    GetWindowTextW(hwnd, text, 4096);
-    return text;
-}
-
-std::wstring ClassOf(HWND hwnd)
-{
-    wchar_t name[64] = {};
-    GetClassNameW(hwnd, name, 64);
-    return name;
-}
-
 // The caption a button must show: the system's own where the system has it,
 // else our built-in English text.
 std::wstring ExpectedButtonText(int id)

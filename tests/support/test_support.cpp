@@ -135,10 +135,14 @@ std::string ScintillaWindow::Text() const
 
 // ---------------------------------------------------------------- dialogs
 
-namespace {
-thread_local DialogAnswerer* t_answerer = nullptr;
+std::wstring ClassOf(HWND hwnd)
+{
+    wchar_t name[256] = {};
+    GetClassNameW(hwnd, name, 256);
+    return name;
+}
 
-std::wstring WindowText(HWND hwnd)
+std::wstring TextOf(HWND hwnd)
 {
     int n = GetWindowTextLengthW(hwnd);
     std::wstring text(static_cast<size_t>(n) + 1, L'\0');
@@ -147,12 +151,15 @@ std::wstring WindowText(HWND hwnd)
     return text;
 }
 
+namespace {
+thread_local DialogAnswerer* t_answerer = nullptr;
+
 BOOL CALLBACK CollectStatic(HWND child, LPARAM lParam)
 {
     wchar_t cls[32];
     GetClassNameW(child, cls, 32);
     if (lstrcmpiW(cls, L"Static") == 0 || lstrcmpiW(cls, L"Edit") == 0) {
-        std::wstring text = WindowText(child);
+        std::wstring text = TextOf(child);
         if (!text.empty()) {
             auto* out = reinterpret_cast<std::wstring*>(lParam);
             if (!out->empty())
@@ -202,7 +209,7 @@ void DialogAnswerer::OnActivate(HWND hwnd)
     Answer answer = std::move(answers_.front());
     answers_.pop_front();
     Seen seen;
-    seen.caption = WindowText(hwnd);
+    seen.caption = TextOf(hwnd);
     EnumChildWindows(hwnd, CollectStatic, reinterpret_cast<LPARAM>(&seen.text));
     seen_.push_back(seen);
     if (answer.inspect)

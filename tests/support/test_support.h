@@ -91,6 +91,10 @@ private:
     std::vector<Seen> seen_;
 };
 
+// A window's class name and its text (whole, however long).
+std::wstring ClassOf(HWND hwnd);
+std::wstring TextOf(HWND hwnd);
+
 // Dispatches this thread's messages for about the given time.
 void PumpMessages(DWORD milliseconds);
 
