@@ -6,6 +6,7 @@
 #include "core/text_convert.h"
 #include "core/translation_table.h"
 #include "editor/edit_doc.h"
+#include "editor/editor_setup.h"
 #include "editor/language_table.h"
 #include "editor/pending_docview.h"
 
@@ -72,7 +73,7 @@ void ReportSystemError(DWORD error, const wchar_t* path)
 
 EditDoc* EditDoc::Init(EditDoc& doc, HWND parent)
 {
-    InitEditorPart(doc);
+    InitEditorPart(static_cast<EditorPart&>(doc));
     doc.readOnly = 0;
     doc.modified = 0;
     doc.projectMarker = 0;
@@ -89,9 +90,9 @@ EditDoc* EditDoc::Init(EditDoc& doc, HWND parent)
     HWND editor = CreateWindowExW(0, L"Scintilla", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0,
                                   parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(g_nextEditorId++)),
                                   GetModuleHandleW(nullptr), nullptr);
-    AttachEditor(doc, editor);
+    AttachEditor(static_cast<EditorPart&>(doc), editor);
     if (editor) {
-        SetupView(doc);
+        SetupView(static_cast<EditorPart&>(doc));
         ApplyTabSettings(doc);
     }
     return &doc;
@@ -194,7 +195,8 @@ void EditDoc::SetLanguageByExt(EditDoc& doc, const LanguageRecord* language)
         if (!language)
             language = LanguageByIndex(LangText);
     }
-    ApplyLanguage(doc, language);
+    if (language)
+        ApplyLanguage(static_cast<EditorPart&>(doc), *language);
     if (language && language->lexer == 3)   // SCLEX_CPP
         LoadApiFiles();
 }
@@ -205,7 +207,9 @@ void EditDoc::InitUntitled(EditDoc& doc, const wchar_t* name, const LanguageReco
     lstrcpynW(doc.path + 1, name ? name : L"", MAX_PATH - 1);
     doc.title = doc.path + 1;
     ApplyViewSettings(doc);
-    ApplyLanguage(doc, language);
+    if (!language)
+        language = LanguageByIndex(LangText);
+    ApplyLanguage(static_cast<EditorPart&>(doc), *language);
     EditorCall(doc, SCI_SETSEL, 0, 0);
     EditorCall(doc, SCI_SETEOLMODE, static_cast<uptr_t>(doc.eolMode));
     EditorCall(doc, SCI_SETUNDOCOLLECTION, 1);

@@ -115,11 +115,7 @@ struct EditDoc : EditorPart {
     // caret); null when there is none. path holds MAX_PATH characters.
     static const wchar_t* IncludeUnderCaret(EditDoc& doc, wchar_t* path);
 
-    // Owned by the editor set-up, folding and completion code.
-    static void InitEditorPart(EditDoc& doc);
-    static void AttachEditor(EditDoc& doc, HWND editor);
-    static void SetupView(EditDoc& doc);
-    static void ApplyLanguage(EditDoc& doc, const LanguageRecord* language);
+    // Owned by the folding, bookmark, search and completion code.
     static void ShowLineNumbers(EditDoc& doc, bool show);
     // The selection, or the word at the caret, as UTF-8; its length, 0 for none.
     static int GetSearchText(EditDoc& doc, char* buffer, int capacity);

@@ -23,12 +23,6 @@ void UpdateEditCommands()
 {
 }
 
-// Only remembers the language; lexer, keywords and styles come with the editor set-up.
-void EditDoc::ApplyLanguage(EditDoc& doc, const LanguageRecord* language)
-{
-    doc.language = language;
-}
-
 // The line-number margin, wide enough for the line count, or hidden.
 void EditDoc::ShowLineNumbers(EditDoc& doc, bool show)
 {
@@ -85,25 +79,4 @@ void TextStringFree(TextString& text)
     text.buffer = nullptr;
     text.allocated = 0;
     text.length = 0;
-}
-
-void EditDoc::InitEditorPart(EditDoc& doc)
-{
-    static_cast<EditorPart&>(doc) = EditorPart();
-    doc.overloadCount = 1;
-}
-
-void EditDoc::AttachEditor(EditDoc& doc, HWND editor)
-{
-    doc.editor = editor;
-    doc.directFunction = nullptr;
-    doc.directPointer = 0;
-    if (editor)
-        EditorCall(doc, SCI_GETLENGTH);   // takes the direct-call route
-}
-
-// The full set-up comes with the editor set-up code; for now only what loading relies on.
-void EditDoc::SetupView(EditDoc& doc)
-{
-    EditorCall(doc, SCI_SETUNDOCOLLECTION, 0);
 }
