@@ -203,7 +203,9 @@ EditDoc* DocTabs::Open(DocTabs& tabs, const wchar_t* path)
 
     EditDoc* previous = tabs.current;
     EditDoc* doc = new EditDoc;
-    if (!EditDoc::Init(*doc, tabs.parent)) {
+    EditDoc::Init(*doc, tabs.parent);
+    if (!doc->editor) {
+        EditDoc::Destroy(*doc);
         delete doc;
         return nullptr;
     }

@@ -1,10 +1,12 @@
 #include "editor/document_view.h"
 
 #include "core/file_utils.h"
+#include "core/ini_file.h"
 #include "core/settings.h"
 #include "core/text_convert.h"
 #include "core/translation_table.h"
 #include "editor/edit_doc.h"
+#include "editor/editor_setup.h"
 #include "editor/language_table.h"
 #include "editor/pending_docview.h"
 
@@ -68,6 +70,41 @@ void ReportSystemError(DWORD error, const wchar_t* path)
 }
 
 } // namespace
+
+EditDoc* EditDoc::Init(EditDoc& doc, HWND parent)
+{
+    InitEditorPart(static_cast<EditorPart&>(doc));
+    doc.readOnly = 0;
+    doc.modified = 0;
+    doc.projectMarker = 0;
+    doc.eolMode = static_cast<int32_t>((g_mainState.config1 & Config1::kLineEndModeMask) >> Config1::kLineEndModeShift);
+    doc.codePage = g_mainState.defaultCodePage;
+    doc.encoding = static_cast<int32_t>(g_mainState.newFileEncode);
+    if (doc.encoding < kEncodingAnsi || doc.encoding > kEncodingUtf16Be)
+        doc.encoding = kEncodingAnsi;
+    doc.path[0] = 0;
+    doc.path[1] = 0;
+    doc.title = nullptr;
+    doc.lastWrite = {};
+    doc.tabImage = 0;
+    HWND editor = CreateWindowExW(0, L"Scintilla", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0,
+                                  parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(g_nextEditorId++)),
+                                  GetModuleHandleW(nullptr), nullptr);
+    AttachEditor(static_cast<EditorPart&>(doc), editor);
+    if (editor) {
+        SetupView(static_cast<EditorPart&>(doc));
+        ApplyTabSettings(doc);
+    }
+    return &doc;
+}
+
+void EditDoc::Destroy(EditDoc& doc)
+{
+    if (doc.editor)
+        SendMessageW(doc.editor, WM_CLOSE, 0, 0);
+    TextStringFree(doc.callTipName);
+    TextStringFree(doc.callTipText);
+}
 
 void EditDoc::ApplyTabSettings(EditDoc& doc)
 {
@@ -158,7 +195,8 @@ void EditDoc::SetLanguageByExt(EditDoc& doc, const LanguageRecord* language)
         if (!language)
             language = LanguageByIndex(LangText);
     }
-    ApplyLanguage(doc, language);
+    if (language)
+        ApplyLanguage(static_cast<EditorPart&>(doc), *language);
     if (language && language->lexer == 3)   // SCLEX_CPP
         LoadApiFiles();
 }
@@ -169,7 +207,9 @@ void EditDoc::InitUntitled(EditDoc& doc, const wchar_t* name, const LanguageReco
     lstrcpynW(doc.path + 1, name ? name : L"", MAX_PATH - 1);
     doc.title = doc.path + 1;
     ApplyViewSettings(doc);
-    ApplyLanguage(doc, language);
+    if (!language)
+        language = LanguageByIndex(LangText);
+    ApplyLanguage(static_cast<EditorPart&>(doc), *language);
     EditorCall(doc, SCI_SETSEL, 0, 0);
     EditorCall(doc, SCI_SETEOLMODE, static_cast<uptr_t>(doc.eolMode));
     EditorCall(doc, SCI_SETUNDOCOLLECTION, 1);
@@ -358,4 +398,77 @@ const wchar_t* EditDoc::IncludeUnderCaret(EditDoc& doc, wchar_t* path)
     const std::wstring wide = Utf8ToWide(name);
     lstrcpynW(path, wide.c_str(), MAX_PATH);
     return path;
+}
+
+LRESULT EditDoc::OnNotify(EditDoc& doc, HWND, const SCNotification& notification, int tabIndex)
+{
+    switch (notification.nmhdr.code) {
+    case SCN_CHARADDED:
+        OnCharAdded(doc, notification.ch);
+        break;
+    case SCN_SAVEPOINTREACHED:
+        if (doc.modified) {
+            doc.modified = 0;
+            UpdateTabImage(doc, tabIndex);
+        }
+        break;
+    case SCN_SAVEPOINTLEFT:
+        if (!doc.modified) {
+            doc.modified = 1;
+            UpdateTabImage(doc, tabIndex);
+        }
+        break;
+    case SCN_UPDATEUI: {
+        UpdateBraceMatch(doc);
+        HighlightOccurrences(doc);
+        UpdateEditCommands();
+        const int parts = notification.updated & (SC_UPDATE_CONTENT | SC_UPDATE_SELECTION);
+        if (parts)
+            UpdateStatusBar(parts);
+        break;
+    }
+    case SCN_MODIFIED:
+        if (notification.modificationType & SC_MOD_CHANGEFOLD)
+            OnFoldChanged(doc, notification.line, notification.foldLevelNow, notification.foldLevelPrev);
+        break;
+    case SCN_MARGINCLICK:
+        if (notification.margin == 1)
+            ToggleBookmark(doc, EditorCall(doc, SCI_LINEFROMPOSITION, static_cast<uptr_t>(notification.position)));
+        else if (notification.margin == 2)
+            OnMarginClick(doc, notification.position, notification.modifiers);
+        break;
+    case SCN_NEEDSHOWN:
+        RevealLines(doc, notification.position, notification.position + notification.length);
+        break;
+    case SCN_PAINTED:
+        ShowLineNumbers(doc, (g_mainState.config1 & Config1::kLineNumbers) != 0);
+        break;
+    case SCN_USERLISTSELECTION:
+        // List type 1 is the date/time list; the choice is remembered at once.
+        if (notification.listType == 1 && notification.text) {
+            g_mainState.dateTimeId = static_cast<int32_t>(EditorCall(doc, SCI_AUTOCGETCURRENT));
+            IniWriteInt(L"DateTimeId", g_mainState.dateTimeId);
+            InsertTextSelected(doc, notification.text);
+        }
+        break;
+    case SCN_ZOOM:
+        g_mainState.zoomLevel = static_cast<int32_t>(EditorCall(doc, SCI_GETZOOM));
+        break;
+    case SCN_CALLTIPCLICK:
+        if (notification.position == 1) {
+            if (doc.currentOverload > 0) {
+                --doc.currentOverload;
+                FillCallTip(doc);
+            }
+        } else if (notification.position == 2) {
+            if (doc.currentOverload + 1 < doc.overloadCount) {
+                ++doc.currentOverload;
+                FillCallTip(doc);
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    return 0;
 }

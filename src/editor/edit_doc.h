@@ -81,10 +81,9 @@ struct EditDoc : EditorPart {
 
     // The document as a window: view settings, title, tab image, notifications
     // and what depends on its path.
-    // Sets up the record and creates its editor in the parent; false when the
-    // editor window could not be made.
-    static bool Init(EditDoc& doc, HWND parent);
-    // Closes the editor window; the caller frees the record.
+    // Sets up the record and creates its editor window as a child of parent.
+    static EditDoc* Init(EditDoc& doc, HWND parent);
+    // Closes the editor window and frees the call-tip strings; the caller frees the record.
     static void Destroy(EditDoc& doc);
     static void ApplyTabSettings(EditDoc& doc);
     static void ApplyViewSettings(EditDoc& doc);
@@ -116,9 +115,16 @@ struct EditDoc : EditorPart {
     // caret); null when there is none. path holds MAX_PATH characters.
     static const wchar_t* IncludeUnderCaret(EditDoc& doc, wchar_t* path);
 
-    // Owned by the editor set-up, folding and completion code.
-    static void ApplyLanguage(EditDoc& doc, const LanguageRecord* language);
+    // Owned by the folding, bookmark, search and completion code.
     static void ShowLineNumbers(EditDoc& doc, bool show);
     // The selection, or the word at the caret, as UTF-8; its length, 0 for none.
     static int GetSearchText(EditDoc& doc, char* buffer, int capacity);
+    static void OnCharAdded(EditDoc& doc, int character);
+    static void UpdateBraceMatch(EditDoc& doc);
+    static void HighlightOccurrences(EditDoc& doc);
+    static void OnFoldChanged(EditDoc& doc, sptr_t line, int level, int previousLevel);
+    static void ToggleBookmark(EditDoc& doc, sptr_t line);
+    static void OnMarginClick(EditDoc& doc, sptr_t position, int modifiers);
+    static void RevealLines(EditDoc& doc, sptr_t from, sptr_t to);
+    static void FillCallTip(EditDoc& doc);
 };

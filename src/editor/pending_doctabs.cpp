@@ -2,9 +2,7 @@
 
 #include "core/settings.h"
 #include "editor/doc_tabs.h"
-#include "editor/document_view.h"
 #include "editor/edit_doc.h"
-#include "editor/editor_setup.h"
 
 #include <map>
 
@@ -110,35 +108,4 @@ bool DispatchTabCommand(DocTabs& tabs, int command, LPARAM lParam)
         return true;
     }
     return false;
-}
-
-bool EditDoc::Init(EditDoc& doc, HWND parent)
-{
-    InitEditorPart(doc);
-    doc.readOnly = 0;
-    doc.modified = 0;
-    doc.projectMarker = 0;
-    doc.eolMode = static_cast<int32_t>((g_mainState.config1 & Config1::kLineEndModeMask) >> Config1::kLineEndModeShift);
-    doc.codePage = g_mainState.defaultCodePage;
-    doc.encoding = static_cast<int32_t>(g_mainState.newFileEncode);
-    doc.path[0] = 0;
-    doc.path[1] = 0;
-    doc.title = nullptr;
-    doc.lastWrite = {};
-    HWND editor = CreateWindowExW(0, L"Scintilla", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0,
-                                  parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(g_nextEditorId++)),
-                                  GetModuleHandleW(nullptr), nullptr);
-    if (!editor)
-        return false;
-    AttachEditor(doc, editor);
-    SetupView(doc);
-    ApplyTabSettings(doc);
-    return true;
-}
-
-void EditDoc::Destroy(EditDoc& doc)
-{
-    if (doc.editor)
-        SendMessageW(doc.editor, WM_CLOSE, 0, 0);
-    doc.editor = nullptr;
 }

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 struct MainFrameState;
+struct EditorPart;
+struct TextString;
 
 // The document manager's tab control (its tabControl field); null while there
 // is no document manager.
@@ -18,3 +20,7 @@ void UpdateStatusBar(int parts);
 void UpdateEditCommands();
 // The file-dialog filter that shows all files (double-NUL terminated).
 wchar_t* MakeAllFilesFilter(wchar_t* buffer, size_t capacity);
+// Replaces the selection with the UTF-8 text and leaves the inserted text selected.
+void InsertTextSelected(EditorPart& part, const char* text);
+// Frees the string's buffer and leaves it empty.
+void TextStringFree(TextString& text);
