@@ -20,8 +20,23 @@ using ovrik_test::WriteFileBytes;
 
 namespace {
 
+DocTabs* g_testTabs = nullptr;
+
+// The main window's part for the tests: the tab commands go to the document
+// manager and editor notifications to their document, as in the program.
 LRESULT CALLBACK TestMainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_COMMAND && g_testTabs && DispatchTabCommand(*g_testTabs, LOWORD(wParam), lParam))
+        return 0;
+    if (message == WM_NOTIFY && g_testTabs) {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        const int count = DocTabs::TabCount(*g_testTabs);
+        for (int i = 0; i < count; ++i) {
+            EditDoc* doc = DocTabs::DocAt(*g_testTabs, i);
+            if (doc && doc->editor == header->hwndFrom)
+                return EditDoc::OnNotify(*doc, header->hwndFrom, *reinterpret_cast<const SCNotification*>(lParam), i);
+        }
+    }
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -51,6 +66,7 @@ struct TabsFixture : ::testing::Test {
         RECT client = {};
         GetClientRect(main, &client);
         SetWindowPos(tabs.tabControl, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER);
+        g_testTabs = &tabs;
     }
     void TearDown() override
     {
@@ -60,6 +76,7 @@ struct TabsFixture : ::testing::Test {
                 doc->modified = 0;
         }
         DocTabs::CloseAll(tabs);
+        g_testTabs = nullptr;
         DestroyWindow(main);
         g_mainState.mainWindow = savedMain;
         g_mainState.config2 = savedConfig2;
@@ -91,12 +108,10 @@ struct TabsFixture : ::testing::Test {
         text.resize(static_cast<size_t>(length));
         return text;
     }
-    // An edit through the editor; the document takes the modified flag as its
-    // save-point notification would give it.
+    // An edit through the editor: the document hears it leave its save point.
     static void Edit(EditDoc& doc, const char* text)
     {
         EditorCall(doc, SCI_INSERTTEXT, 0, reinterpret_cast<sptr_t>(text));
-        doc.modified = EditorCall(doc, SCI_GETMODIFY) ? 1 : 0;
     }
 };
 
@@ -388,4 +403,62 @@ TEST_F(TabsFixture, WindowMenuListsAtMostOneHundredTabsInItsOwnRange)
     EXPECT_EQ(static_cast<UINT>(MF_CHECKED), GetMenuState(menu, 551, MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_EQ(0u, GetMenuState(menu, 550, MF_BYCOMMAND) & MF_CHECKED);
     DestroyMenu(menu);
+}
+
+TEST_F(TabsFixture, SaveAllStopsAtTheFirstCancelledPromptAndSaveCurrentWritesWithoutAsking)
+{
+    const std::wstring a = MakeFile(L"sa.txt", "a");
+    const std::wstring b = MakeFile(L"sb.txt", "b");
+    const std::wstring c = MakeFile(L"sc.txt", "c");
+    EditDoc* docA = DocTabs::Open(tabs, a.c_str());
+    EditDoc* docB = DocTabs::Open(tabs, b.c_str());
+    EditDoc* docC = DocTabs::Open(tabs, c.c_str());
+    Edit(*docA, "1");
+    Edit(*docB, "2");
+    Edit(*docC, "3");
+    ASSERT_TRUE(docA->modified && docB->modified && docC->modified);
+    {
+        DialogAnswerer answers;
+        answers.Push(IDYES);
+        answers.Push(IDCANCEL);
+        EXPECT_FALSE(DocTabs::SaveAll(tabs, true));
+        EXPECT_EQ(0u, answers.Pending());
+    }
+    EXPECT_EQ("1a", ReadFileBytes(a));
+    EXPECT_EQ("b", ReadFileBytes(b));
+    EXPECT_EQ("c", ReadFileBytes(c));
+    EXPECT_EQ(0, docA->modified);
+    {
+        DialogAnswerer none;
+        EXPECT_TRUE(DocTabs::SaveCurrent(tabs));
+        EXPECT_TRUE(none.SeenDialogs().empty());
+        EXPECT_EQ("3c", ReadFileBytes(c));
+        EXPECT_TRUE(DocTabs::SaveAll(tabs, false));
+        EXPECT_TRUE(none.SeenDialogs().empty());
+        EXPECT_EQ("2b", ReadFileBytes(b));
+    }
+}
+
+TEST_F(TabsFixture, MiddleClickClosesTheTabUnderThePointerOnlyWhenSetSo)
+{
+    DocTabs::Open(tabs, MakeFile(L"m1.txt", "1").c_str());
+    EditDoc* second = DocTabs::Open(tabs, MakeFile(L"m2.txt", "2").c_str());
+    RECT first = {};
+    SendMessageW(tabs.tabControl, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+    const LPARAM point = MAKELPARAM((first.left + first.right) / 2, (first.top + first.bottom) / 2);
+
+    g_mainState.config2 &= ~Config2::kMiddleClickClosesTab;
+    SendMessageW(tabs.tabControl, WM_MBUTTONDOWN, MK_MBUTTON, point);
+    SendMessageW(tabs.tabControl, WM_MBUTTONUP, 0, point);
+    ovrik_test::PumpMessages(100);
+    EXPECT_EQ(2, DocTabs::TabCount(tabs));
+
+    g_mainState.config2 |= Config2::kMiddleClickClosesTab;
+    SendMessageW(tabs.tabControl, WM_MBUTTONDOWN, MK_MBUTTON, point);
+    SendMessageW(tabs.tabControl, WM_MBUTTONUP, 0, point);
+    ovrik_test::PumpMessages(100);
+    EXPECT_EQ(1, DocTabs::TabCount(tabs));
+    EXPECT_EQ(second, DocTabs::DocAt(tabs, 0));
+    EXPECT_EQ(second, tabs.current);
+    EXPECT_EQ(0, Selected());
 }
