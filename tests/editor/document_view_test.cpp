@@ -304,6 +304,7 @@ TEST(DocumentNavigation, IncludeUnderCaret)
     TempDir dir;
     const std::string existing = WideToUtf8(dir.File(L"here.txt"));
     ASSERT_TRUE(WriteFileBytes(dir.File(L"here.txt"), "x"));
+    const std::wstring twoHundred(200, L'b');
     struct Case {
         std::string line;
         const wchar_t* expected;   // null: none
@@ -317,6 +318,8 @@ TEST(DocumentNavigation, IncludeUnderCaret)
         {"#INCLUDE <stdio.h>", nullptr},
         {"#include <unclosed.h", nullptr},
         {"   ", nullptr},
+        {"#include <" + std::string(300, 'a') + ">", nullptr},   // only 256 bytes of the line are read
+        {"#include <" + std::string(200, 'b') + ">" + std::string(100, ' '), twoHundred.c_str()},
         {"  " + existing + " \t", nullptr},   // replaced below by the path itself
     };
     for (const Case& c : cases) {
