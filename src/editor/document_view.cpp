@@ -5,6 +5,7 @@
 #include "core/settings.h"
 #include "core/text_convert.h"
 #include "core/translation_table.h"
+#include "editor/doc_tabs.h"
 #include "editor/edit_doc.h"
 #include "editor/editor_setup.h"
 #include "editor/language_table.h"
@@ -151,7 +152,7 @@ int EditDoc::TabImage(const EditDoc& doc)
 void EditDoc::UpdateTabImage(EditDoc& doc, int tabIndex)
 {
     doc.tabImage = TabImage(doc);
-    HWND tabs = DocTabsControl(g_mainState);
+    HWND tabs = g_mainState.docTabs ? g_mainState.docTabs->tabControl : nullptr;
     if (!tabs)
         return;
     if (tabIndex < 0)

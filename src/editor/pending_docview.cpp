@@ -6,11 +6,6 @@
 #include <cstdlib>
 #include <cstring>
 
-HWND DocTabsControl(const MainFrameState&)
-{
-    return nullptr;
-}
-
 void LoadApiFiles()
 {
 }

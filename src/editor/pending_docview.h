@@ -9,9 +9,6 @@ struct MainFrameState;
 struct EditorPart;
 struct TextString;
 
-// The document manager's tab control (its tabControl field); null while there
-// is no document manager.
-HWND DocTabsControl(const MainFrameState& state);
 // Loads the C and C++ call-tip and completion lists once.
 void LoadApiFiles();
 // Refreshes the status-bar parts named by the bits (1 document, 2 caret, 255 all).
