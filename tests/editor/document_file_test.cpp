@@ -10,6 +10,7 @@
 #include "editor/document_file.h"
 #include "editor/edit_doc.h"
 #include "support/test_support.h"
+#include "test_doc.h"
 
 using ovrik_test::DialogAnswerer;
 using ovrik_test::ReadFileBytes;
@@ -18,15 +19,6 @@ using ovrik_test::TempDir;
 using ovrik_test::WriteFileBytes;
 
 namespace {
-
-// A document on a real editing-component window.
-struct TestDoc {
-    ScintillaWindow window;
-    EditDoc doc;
-    TestDoc() { doc.editor = window.Hwnd(); }
-    std::string Text() const { return window.Text(); }
-    sptr_t Send(unsigned msg, uptr_t w = 0, sptr_t l = 0) const { return window.Send(msg, w, l); }
-};
 
 std::string Utf16Bytes(const std::string& utf8, bool bigEndian)
 {

@@ -11,6 +11,7 @@
 #include "editor/edit_doc.h"
 #include "editor/language_table.h"
 #include "support/test_support.h"
+#include "test_doc.h"
 
 using ovrik_test::DialogAnswerer;
 using ovrik_test::ReadFileBytes;
@@ -19,19 +20,6 @@ using ovrik_test::TempDir;
 using ovrik_test::WriteFileBytes;
 
 namespace {
-
-struct TestDoc {
-    ScintillaWindow window;
-    EditDoc doc;
-    TestDoc() { doc.editor = window.Hwnd(); }
-    sptr_t Send(unsigned msg, uptr_t w = 0, sptr_t l = 0) const { return window.Send(msg, w, l); }
-    void SetPath(const std::wstring& path)
-    {
-        lstrcpynW(doc.path, path.c_str(), MAX_PATH);
-        const wchar_t* slash = wcsrchr(doc.path, L'\\');
-        doc.title = slash ? slash + 1 : doc.path;
-    }
-};
 
 // Keeps the shared settings the tests change as they were.
 struct SettingsGuard {
