@@ -72,6 +72,16 @@ bool ConversionSignature(const wchar_t* text, size_t length, std::string* signat
     signature->clear();
     size_t i = 0;
     auto at = [&](size_t k) -> wchar_t { return k < length ? text[k] : L'\0'; };
+    // A width or precision: '*' takes an int argument, digits take none.
+    auto skipCount = [&] {
+        if (at(i) == L'*') {
+            signature->push_back('i');
+            ++i;
+            return;
+        }
+        while (at(i) >= L'0' && at(i) <= L'9')
+            ++i;
+    };
     while (i < length) {
         if (text[i++] != L'%')
             continue;
@@ -81,24 +91,12 @@ bool ConversionSignature(const wchar_t* text, size_t length, std::string* signat
         }
         while (i < length && wcschr(L"-+ #0", text[i]) && text[i])
             ++i;
-        if (at(i) == L'*') {
-            signature->push_back('i');
-            ++i;
-        } else {
-            while (at(i) >= L'0' && at(i) <= L'9')
-                ++i;
-        }
+        skipCount();   // width
         if (at(i) == L'$')
             return false;
         if (at(i) == L'.') {
             ++i;
-            if (at(i) == L'*') {
-                signature->push_back('i');
-                ++i;
-            } else {
-                while (at(i) >= L'0' && at(i) <= L'9')
-                    ++i;
-            }
+            skipCount();   // precision
         }
         // Length modifiers: wide (l, w), narrow (h), 64-bit (ll, I64, j, z, t, I), long double (L).
         enum { kNone, kWide, kNarrow, kWide64, kLongDouble } size = kNone;
