@@ -97,6 +97,20 @@ struct MainFrameState {
     HWND findResultsPanel1 = nullptr;
     HWND findResultsPanel2 = nullptr;
     HWND buildCombo = nullptr;
+    // Frame controls and the layout the main window keeps.
+    HWND rebar = nullptr;
+    HWND mainToolbar = nullptr;
+    HWND statusBar = nullptr;
+    HWND outputEditor = nullptr;
+    HWND resultToolbars[2] = {};
+    HWND sharedTooltip = nullptr;   // the panel hosts' tooltip window
+    HCURSOR sizeWECursor = nullptr;
+    HCURSOR sizeNSCursor = nullptr;
+    int32_t workAreaTop = 0;        // the rebar's height, 0 when no band is shown
+    int32_t workAreaBottom = 0;     // the client height minus the shown status bar
+    int32_t statusBarHeight = 0;
+    int32_t sideTabHeaderHeight = 0;
+    int32_t clientWidth = 0;
     CFolderView* folderView = nullptr;
     std::vector<std::wstring> userToolCommands;
     HWND modelessDialog = nullptr;
