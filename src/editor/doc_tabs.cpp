@@ -6,6 +6,9 @@
 #include "editor/document_view.h"
 #include "editor/edit_doc.h"
 #include "editor/pending_doctabs.h"
+#include "frame/image_lists.h"
+#include "frame/status_bar.h"
+#include "frame/window_helpers.h"
 
 #include <shellapi.h>
 
@@ -132,7 +135,7 @@ bool DocTabs::Create(DocTabs& tabs, HWND parent)
                  MAKELPARAM(3 * GetSystemMetrics(SM_CXEDGE), 3 * GetSystemMetrics(SM_CYEDGE) / 2 + 2));
     HFONT font = g_mainState.uiFont ? g_mainState.uiFont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     SendMessageW(tabs.tabControl, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
-    tabs.imageList = TabImageList();
+    tabs.imageList = SharedAppImageList(kImagesDocTabs);
     if (tabs.imageList)
         SendMessageW(tabs.tabControl, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(tabs.imageList));
 
@@ -546,7 +549,7 @@ void DocTabs::FillWindowMenu(DocTabs& tabs, HMENU menu)
     const int count = TabCount(tabs);
     if (count == 0 || !menu)
         return;
-    AddMenuSeparator(menu);
+    AddMenuSeparator(menu, -1);
     const int selected = SelectedIndex(tabs);
     const int listed = count < kWindowMenuCapacity ? count : kWindowMenuCapacity;
     for (int i = 0; i < listed; ++i) {

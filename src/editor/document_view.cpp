@@ -10,6 +10,7 @@
 #include "editor/editor_setup.h"
 #include "editor/language_table.h"
 #include "editor/pending_docview.h"
+#include "frame/status_bar.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -425,7 +426,7 @@ LRESULT EditDoc::OnNotify(EditDoc& doc, HWND, const SCNotification& notification
         UpdateEditCommands();
         const int parts = notification.updated & (SC_UPDATE_CONTENT | SC_UPDATE_SELECTION);
         if (parts)
-            UpdateStatusBar(parts);
+            UpdateStatusBar(g_mainState, parts);
         break;
     }
     case SCN_MODIFIED:

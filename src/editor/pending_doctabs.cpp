@@ -4,15 +4,7 @@
 #include "editor/doc_tabs.h"
 #include "editor/edit_doc.h"
 
-#include <map>
-
 namespace {
-
-std::map<int, std::wstring>& StatusTexts()
-{
-    static std::map<int, std::wstring> texts;
-    return texts;
-}
 
 WNDPROC g_tabControlProc = nullptr;
 
@@ -38,17 +30,6 @@ LRESULT CALLBACK TabCtrlExProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 } // namespace
 
-void SetStatusText(int part, const wchar_t* text)
-{
-    StatusTexts()[part] = text ? text : L"";
-}
-
-std::wstring StatusText(int part)
-{
-    auto found = StatusTexts().find(part);
-    return found == StatusTexts().end() ? std::wstring() : found->second;
-}
-
 void CreateSymbolTree(EditDoc&)
 {
 }
@@ -67,16 +48,6 @@ void RebuildSymbolTree(EditDoc&)
 
 void DestroyAllSymbolTrees()
 {
-}
-
-HIMAGELIST TabImageList()
-{
-    return nullptr;
-}
-
-void AddMenuSeparator(HMENU menu)
-{
-    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
 }
 
 bool RegisterTabCtrlEx()

@@ -11,20 +11,12 @@
 struct EditDoc;
 struct DocTabs;
 
-// Status bar: the text of one part, and what a part shows now.
-void SetStatusText(int part, const wchar_t* text);
-std::wstring StatusText(int part);
-
 // Symbol trees, one per document.
 void CreateSymbolTree(EditDoc& doc);
 void ShowSymbolTreeFor(EditDoc& doc);
 void RemoveSymbolTreeFor(EditDoc& doc);
 void RebuildSymbolTree(EditDoc& doc);
 void DestroyAllSymbolTrees();
-
-// Toolbar side: the tab image list (null while there is none) and a menu separator.
-HIMAGELIST TabImageList();
-void AddMenuSeparator(HMENU menu);
 
 // Registers the tab strip's window class "TabCtrlEx" once.
 bool RegisterTabCtrlEx();

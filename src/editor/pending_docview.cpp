@@ -10,10 +10,6 @@ void LoadApiFiles()
 {
 }
 
-void UpdateStatusBar(int)
-{
-}
-
 void UpdateEditCommands()
 {
 }

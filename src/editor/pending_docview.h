@@ -11,8 +11,6 @@ struct TextString;
 
 // Loads the C and C++ call-tip and completion lists once.
 void LoadApiFiles();
-// Refreshes the status-bar parts named by the bits (1 document, 2 caret, 255 all).
-void UpdateStatusBar(int parts);
 // Enables and disables the edit commands of the menus and toolbar.
 void UpdateEditCommands();
 // The file-dialog filter that shows all files (double-NUL terminated).

@@ -11,6 +11,7 @@
 #include "editor/document_view.h"
 #include "editor/edit_doc.h"
 #include "editor/pending_doctabs.h"
+#include "frame/status_bar.h"
 #include "support/test_support.h"
 
 using ovrik_test::DialogAnswerer;

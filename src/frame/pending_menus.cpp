@@ -1,0 +1,5 @@
+#include "frame/pending_menus.h"
+
+void InitMainMenu(MainFrameState&, HMENU)
+{
+}

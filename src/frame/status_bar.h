@@ -1,0 +1,35 @@
+// The status bar at the bottom of the main window: 13 parts, of which 7 show text
+// (selection, caret, line ends, encoding, indentation, insert/overtype, language).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+struct MainFrameState;
+
+inline constexpr int kStatusBarId = 0x63;
+inline constexpr int kStatusPartCount = 13;
+
+// What a refresh covers (bits of UpdateStatusBar's argument).
+inline constexpr int kStatusDocument = 1;   // line ends, encoding, insert/overtype, language
+inline constexpr int kStatusCaret = 2;      // selection, caret, insert/overtype, language
+inline constexpr int kStatusAll = 255;
+
+// Loads the status texts and measures the part widths into the state's table
+// (statusParts: the width of each part; part 0 takes what the others leave).
+void InitStatusBarParts(MainFrameState& state);
+// The right edges of the 13 parts for a bar of the given width, from the state's
+// width table: from the last part down, each ends where the parts after it begin;
+// parts that no longer fit end at 0.
+void StatusBarPartEdges(const MainFrameState& state, int width, int edges[kStatusPartCount]);
+// Sets the parts of the state's status bar for the given width.
+void ApplyStatusBarParts(MainFrameState& state, int width);
+// Refreshes the parts named by the bits; the indentation part on every call. Without
+// a current document every part is emptied.
+void UpdateStatusBar(MainFrameState& state, int what);
+
+// The text of one part: kept for every part, and shown in the status bar when there is one.
+void SetStatusText(int part, const wchar_t* text);
+// The text last set for a part.
+std::wstring StatusText(int part);
