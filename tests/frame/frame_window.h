@@ -1,0 +1,74 @@
+// A plain top-level window for the frame tests to put bars on: it hands toolbar
+// notifications to the main toolbar's handler like the main window does.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cwctype>
+#include <string>
+
+#include "core/settings.h"
+#include "frame/toolbars.h"
+
+class FrameTestWindow {
+public:
+    explicit FrameTestWindow(int width = 900, int height = 300)
+    {
+        static bool registered = false;
+        if (!registered) {
+            INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_BAR_CLASSES | ICC_COOL_CLASSES | ICC_USEREX_CLASSES};
+            InitCommonControlsEx(&icc);
+            WNDCLASSEXW wc = {};
+            wc.cbSize = sizeof(wc);
+            wc.lpfnWndProc = Proc;
+            wc.hInstance = GetModuleHandleW(nullptr);
+            wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+            wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+            wc.lpszClassName = L"OvrikFrameTest";
+            RegisterClassExW(&wc);
+            registered = true;
+        }
+        hwnd_ = CreateWindowExW(0, L"OvrikFrameTest", L"Frame test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, width,
+                                height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    }
+    ~FrameTestWindow()
+    {
+        if (g_mainState.mainWindow == hwnd_)
+            g_mainState.mainWindow = nullptr;
+        DestroyWindow(hwnd_);
+    }
+    FrameTestWindow(const FrameTestWindow&) = delete;
+    FrameTestWindow& operator=(const FrameTestWindow&) = delete;
+    HWND Hwnd() const { return hwnd_; }
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+    {
+        if (msg == WM_NOTIFY) {
+            auto* header = reinterpret_cast<NMHDR*>(lParam);
+            if (header->idFrom == kMainToolbarId) {
+                bool handled = false;
+                const LRESULT result = OnMainToolbarNotify(g_mainState, header, &handled);
+                if (handled)
+                    return result;
+            }
+        }
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+    HWND hwnd_ = nullptr;
+};
+
+// The keyboard layout's name of a modifier key, capitalised word by word as menus show
+// it ("Ctrl" on Windows, "Control" under Wine).
+inline std::wstring ModifierName(unsigned vk)
+{
+    wchar_t name[64] = {};
+    GetKeyNameTextW(static_cast<LONG>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)) << 16, name, 64);
+    bool start = true;
+    for (wchar_t* c = name; *c; ++c) {
+        *c = start ? static_cast<wchar_t>(towupper(*c)) : static_cast<wchar_t>(towlower(*c));
+        start = *c == L' ';
+    }
+    return name;
+}
