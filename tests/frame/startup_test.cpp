@@ -18,7 +18,7 @@ TEST(Startup, MainWindowOpensAndClosesWithExitCodeZero)
     wchar_t title[64] = {};
     GetWindowTextW(main, title, 64);
     EXPECT_STREQ(title, L"Ovrik");
-    EXPECT_NE(FindWindowExW(main, nullptr, L"Scintilla", nullptr), nullptr);
+    EXPECT_NE(FindWindowExW(main, nullptr, L"TabCtrlEx", nullptr), nullptr);
 
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.WaitForExit(), 0u);
