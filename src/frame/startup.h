@@ -13,8 +13,9 @@ struct MainFrameState;
 
 inline constexpr wchar_t kMainWindowClass[] = L"OvrikWindow";
 inline constexpr wchar_t kInstanceMutexName[] = L"OvrikMutex";
-// How long a second instance waits for a running one to take its command line.
-inline constexpr UINT kHandOverTimeoutMs = 10000;
+// How long a second instance waits for a running one to take its command line;
+// the files are opened by the first instance whether or not it waits that long.
+inline constexpr UINT kHandOverTimeoutMs = 5000;
 // Posted by a ListBoxEx to its parent after a right click; lParam the screen point.
 inline constexpr UINT kListBoxRightClickMessage = WM_USER + 106;   // 1130
 // WM_COMMAND ids sent by the tab strip to its parent.
