@@ -10,6 +10,8 @@
 
 #include "editor/pending_documents.h"
 
+struct SearchRecord;
+
 // Encodings of a document's file.
 enum DocEncoding : int32_t {
     kEncodingAnsi = 0,      // the document's code page, no mark
@@ -127,4 +129,8 @@ struct EditDoc : EditorPart {
     static void OnMarginClick(EditDoc& doc, sptr_t position, int modifiers);
     static void RevealLines(EditDoc& doc, sptr_t from, sptr_t to);
     static void FillCallTip(EditDoc& doc);
+    // Lists every matching line in the results pane the flags choose; the number of matches.
+    static int FindAllLines(EditDoc& doc, const SearchRecord& search);
+    // Replaces every match in the document or its selection; the number of replacements.
+    static int ReplaceAll(EditDoc& doc, const SearchRecord& search, bool inSelection);
 };
