@@ -11,6 +11,7 @@
 #include "editor/language_table.h"
 #include "editor/pending_docview.h"
 #include "frame/status_bar.h"
+#include "frame/main_window.h"
 
 #include <commctrl.h>
 #include <commdlg.h>

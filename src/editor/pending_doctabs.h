@@ -18,8 +18,6 @@ void RemoveSymbolTreeFor(EditDoc& doc);
 void RebuildSymbolTree(EditDoc& doc);
 void DestroyAllSymbolTrees();
 
-// Registers the tab strip's window class "TabCtrlEx" once.
-bool RegisterTabCtrlEx();
 
 // The dispatcher's tab commands: 962 closes the tab lParam, 963 moves the tab
 // lParam & 0xFFFF to lParam >> 16. True when the command was one of them.

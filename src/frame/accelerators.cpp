@@ -5,7 +5,8 @@
 #include "core/translation_table.h"
 #include "frame/hotkey_text.h"
 #include "frame/menu_icons.h"
-#include "frame/pending_menus.h"
+#include "frame/pending_commands.h"
+#include "frame/startup.h"
 #include "frame/shortcuts.h"
 #include "frame/toolbars.h"
 
@@ -13,7 +14,6 @@
 
 #include <vector>
 
-HACCEL g_mainAccelerators = nullptr;
 HACCEL g_toolDialogAccelerators = nullptr;
 
 namespace {
@@ -100,7 +100,7 @@ void ApplyShortcutsToMenu(HMENU menu)
     for (const ShortcutRow& row : kFixedShortcuts)
         WriteKeyName(menu, row);
 
-    const int bitmapCount = static_cast<int>(g_menuIconCache.bitmaps.size());
+    const int bitmapCount = g_menuIconCache ? static_cast<int>(g_menuIconCache->bitmaps.size()) : 0;
     for (const TBBUTTON& button : kMainToolbarButtons) {
         if (button.idCommand == 0 || button.iBitmap >= bitmapCount)
             continue;
@@ -113,7 +113,7 @@ void ApplyShortcutsToMenu(HMENU menu)
         MENUITEMINFOW item = {};
         item.cbSize = sizeof(item);
         item.fMask = MIIM_BITMAP;
-        item.hbmpItem = g_menuIconCache.bitmaps[static_cast<size_t>(button.iBitmap)];
+        item.hbmpItem = g_menuIconCache->bitmaps[static_cast<size_t>(button.iBitmap)];
         SetMenuItemInfoW(menu, static_cast<UINT>(button.idCommand), FALSE, &item);
     }
 }

@@ -4,8 +4,9 @@
 
 #include <windows.h>
 
-// The main window's table, and the table of the find, replace and find-in-files
-// dialogs (translated against whichever of them is open); null when they have no key.
+// The main window's table (g_mainAccelerators, kept with the message loop), and the
+// table of the find, replace and find-in-files dialogs (translated against whichever
+// of them is open); null when they have no key.
 extern HACCEL g_mainAccelerators;
 extern HACCEL g_toolDialogAccelerators;
 

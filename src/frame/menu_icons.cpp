@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <cstring>
 
-MenuIconCache g_menuIconCache;
-
 namespace {
 
 constexpr int kMenuIconSize = 16;
@@ -40,7 +38,7 @@ int CreateMenuBitmaps(MenuIconCache& cache)
         for (int row = 0; row < kMenuIconSize; ++row)
             std::memcpy(out + row * kMenuIconSize, strip.pixels + row * stripWidth + image * kMenuIconSize,
                         kMenuIconSize * sizeof(uint32_t));
-        if (cache.premultiply) {
+        if (cache.premultiplyAlpha) {
             for (int i = 0; i < kMenuIconSize * kMenuIconSize; ++i) {
                 const uint32_t pixel = out[i];
                 const uint32_t alpha = pixel >> 24;

@@ -1,6 +1,7 @@
 #include "frame/shortcuts.h"
 
 #include "core/ini_file.h"
+#include "frame/hotkey_text.h"
 
 #include <commctrl.h>
 
@@ -141,4 +142,20 @@ void SaveShortcuts(const ShortcutRow* rows, int count)
     const std::wstring path = ShortcutsIniPath();
     IniWriteSection(path.c_str(), kShortcutsSection, nullptr);
     IniWriteSection(path.c_str(), kShortcutsSection, block.c_str());
+}
+
+int ShortcutKeyText(int command, wchar_t* buffer, int capacity)
+{
+    if (!buffer || capacity <= 0)
+        return 0;
+    buffer[0] = 0;
+    for (const ShortcutRow& row : g_shortcutTable) {
+        if (row.command != command)
+            continue;
+        if (!row.key1)
+            return 0;
+        return static_cast<int>(FormatHotkey(buffer, static_cast<size_t>(capacity), row.key1 & 0xFF, row.key1 >> 8) -
+                                buffer);
+    }
+    return 0;
 }

@@ -35,6 +35,9 @@ std::wstring ShortcutsIniPath();
 // Fills the table from the file's [Shortcuts] section ("command=(key2 << 16) | key1"
 // per line); a missing or empty section gives the defaults. Returns the row count.
 int LoadShortcuts();
+// The display text of the first key of the command's first row in the table; its
+// length, 0 (empty text) when the command has no key.
+int ShortcutKeyText(int command, wchar_t* buffer, int capacity);
 // Rewrites the whole [Shortcuts] section with the rows (none: an empty section, so
 // the next load takes the defaults).
 void SaveShortcuts(const ShortcutRow* rows, int count);

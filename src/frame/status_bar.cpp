@@ -102,7 +102,7 @@ void InitStatusBarParts(MainFrameState& state)
     state.statusParts[kPartLanguage] = MeasureTextWidth(bar, L"Normal text") + 4;
 }
 
-void StatusBarPartEdges(const MainFrameState& state, int width, int edges[kStatusPartCount])
+void StatusBarPartEdges(const int32_t* widths, int width, int edges[kStatusPartCount])
 {
     int remaining = width;
     for (int part = kStatusPartCount - 1; part >= 0; --part) {
@@ -111,7 +111,7 @@ void StatusBarPartEdges(const MainFrameState& state, int width, int edges[kStatu
             continue;
         }
         edges[part] = remaining;
-        remaining -= state.statusParts[part];
+        remaining -= widths[part];
     }
 }
 
@@ -120,7 +120,7 @@ void ApplyStatusBarParts(MainFrameState& state, int width)
     if (!state.statusBar)
         return;
     int edges[kStatusPartCount] = {};
-    StatusBarPartEdges(state, width, edges);
+    StatusBarPartEdges(state.statusParts, width, edges);
     SendMessageW(state.statusBar, SB_SETPARTS, kStatusPartCount, reinterpret_cast<LPARAM>(edges));
     for (int part = 0; part < kStatusPartCount; ++part)
         SendMessageW(state.statusBar, SB_SETTEXTW, static_cast<WPARAM>(part),

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 struct MainFrameState;
@@ -19,10 +20,10 @@ inline constexpr int kStatusAll = 255;
 // Loads the status texts and measures the part widths into the state's table
 // (statusParts: the width of each part; part 0 takes what the others leave).
 void InitStatusBarParts(MainFrameState& state);
-// The right edges of the 13 parts for a bar of the given width, from the state's
-// width table: from the last part down, each ends where the parts after it begin;
+// The right edges of the 13 parts for a bar of the given width, from a width table
+// (statusParts): from the last part down, each ends where the parts after it begin;
 // parts that no longer fit end at 0.
-void StatusBarPartEdges(const MainFrameState& state, int width, int edges[kStatusPartCount]);
+void StatusBarPartEdges(const int32_t* widths, int width, int edges[kStatusPartCount]);
 // Sets the parts of the state's status bar for the given width.
 void ApplyStatusBarParts(MainFrameState& state, int width);
 // Refreshes the parts named by the bits; the indentation part on every call. Without

@@ -8,8 +8,31 @@
 #include <cwctype>
 #include <string>
 
+#include "core/ini_file.h"
 #include "core/settings.h"
 #include "frame/toolbars.h"
+
+// Points the ini files at a folder for one test and back where they were afterwards.
+class IniPathsIn {
+public:
+    explicit IniPathsIn(const std::wstring& folder)
+    {
+        lstrcpynW(savedIni_, g_iniPath, MAX_PATH);
+        lstrcpynW(savedMru_, g_mruIniPath, MAX_PATH);
+        BuildIniPaths((folder + L"\\").c_str());
+    }
+    ~IniPathsIn()
+    {
+        lstrcpynW(g_iniPath, savedIni_, MAX_PATH);
+        lstrcpynW(g_mruIniPath, savedMru_, MAX_PATH);
+    }
+    IniPathsIn(const IniPathsIn&) = delete;
+    IniPathsIn& operator=(const IniPathsIn&) = delete;
+
+private:
+    wchar_t savedIni_[MAX_PATH] = {};
+    wchar_t savedMru_[MAX_PATH] = {};
+};
 
 class FrameTestWindow {
 public:

@@ -39,7 +39,7 @@ constexpr uint16_t kCtrlShiftF = 'F' | (HOTKEYF_CONTROL | HOTKEYF_SHIFT) << 8;
 
 class ShortcutsTest : public ::testing::Test {
 protected:
-    ShortcutsTest() { BuildIniPaths((dir.Path() + L"\\").c_str()); }
+
     ~ShortcutsTest() override
     {
         for (HACCEL* table : {&main, &g_toolDialogAccelerators})
@@ -49,6 +49,7 @@ protected:
     }
     void WriteSection(const wchar_t* block) { IniWriteSection(dir.File(L"shortcuts.ini").c_str(), L"Shortcuts", block); }
     TempDir dir;
+    IniPathsIn paths{dir.Path()};
     HACCEL main = nullptr;
 };
 
@@ -202,8 +203,9 @@ TEST(HotkeyText, ModifiersThenTheKeyAndNothingPastTheBuffer)
     const wchar_t* key = text + ctrl.size();
     EXPECT_TRUE(iswupper(key[0])) << text;
     for (const wchar_t* c = key + 1; *c; ++c) {
-        if (c[-1] != L' ')
+        if (c[-1] != L' ') {
             EXPECT_FALSE(iswupper(*c)) << text;
+        }
     }
 
     wchar_t small[6] = {L'#', L'#', L'#', L'#', L'#', L'#'};

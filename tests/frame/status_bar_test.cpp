@@ -176,7 +176,7 @@ TEST_F(StatusBarTest, PartWidthsFitTheirTextsAndEdgesFollowTheTable)
         EXPECT_EQ(0, g_mainState.statusParts[part]);
 
     int edges[kStatusPartCount] = {};
-    StatusBarPartEdges(g_mainState, 600, edges);
+    StatusBarPartEdges(g_mainState.statusParts, 600, edges);
     for (int part = 6; part < kStatusPartCount; ++part)
         EXPECT_EQ(600, edges[part]);
     for (int part = 0; part < 6; ++part)
@@ -184,7 +184,7 @@ TEST_F(StatusBarTest, PartWidthsFitTheirTextsAndEdgesFollowTheTable)
 
     // Too narrow: the parts that no longer fit end at 0.
     const int narrow = g_mainState.statusParts[6] + g_mainState.statusParts[5] / 2;
-    StatusBarPartEdges(g_mainState, narrow, edges);
+    StatusBarPartEdges(g_mainState.statusParts, narrow, edges);
     EXPECT_EQ(narrow, edges[6]);
     EXPECT_EQ(narrow - g_mainState.statusParts[6], edges[5]);
     for (int part = 0; part < 5; ++part)

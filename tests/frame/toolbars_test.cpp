@@ -50,7 +50,7 @@ std::wstring ReadKey(const wchar_t* key)
 
 class ToolbarTest : public ::testing::Test {
 protected:
-    ToolbarTest() { BuildIniPaths((dir.Path() + L"\\").c_str()); }
+
     ~ToolbarTest() override
     {
         if (g_mainState.rebar)
@@ -70,6 +70,7 @@ protected:
         return toolbar;
     }
     TempDir dir;
+    IniPathsIn paths{dir.Path()};
     FrameTestWindow window;
 };
 
@@ -288,6 +289,7 @@ TEST(ImageLists, EveryKindHasItsImagesAndUnknownKindsNone)
 TEST(MenuIcons, OneBitmapPerImageWithPremultipliedAlpha)
 {
     MenuIconCache cache;
+    cache.premultiplyAlpha = true;
     ASSERT_EQ(37, CreateMenuBitmaps(cache));
     ASSERT_EQ(37u, cache.bitmaps.size());
     const ImageStrip strip = AppImageStrip(kImagesToolbarSmall);
@@ -314,7 +316,7 @@ TEST(MenuIcons, OneBitmapPerImageWithPremultipliedAlpha)
     EXPECT_GT(partial, 0);   // the icons have soft edges
 
     MenuIconCache plain;
-    plain.premultiply = false;
+    plain.premultiplyAlpha = false;
     EXPECT_EQ(37, CreateMenuBitmaps(plain));
     for (HBITMAP bitmap : cache.bitmaps)
         DeleteObject(bitmap);

@@ -1,5 +1,0 @@
-#include "frame/pending_menus.h"
-
-void InitMainMenu(MainFrameState&, HMENU)
-{
-}
