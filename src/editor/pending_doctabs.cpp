@@ -19,6 +19,8 @@ std::map<int, std::wstring>& StatusTexts()
 void SetStatusText(int part, const wchar_t* text)
 {
     StatusTexts()[part] = text ? text : L"";
+    if (g_mainState.statusBar)
+        SendMessageW(g_mainState.statusBar, SB_SETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text));
 }
 
 std::wstring StatusText(int part)
