@@ -376,3 +376,164 @@ TEST_F(MainWindowFixture, FindShortcutsGoOnlyToTheFindDialogsAndTheOrganizerKeep
 }
 
 } // namespace
+
+namespace {
+
+LPARAM Point(int x, int y)
+{
+    return MAKELPARAM(x, y);
+}
+
+TEST_F(MainWindowFixture, DraggingTheSplittersResizesThePanels)
+{
+    g_mainState.config1 |= Config1::kSidePanel | Config1::kBottomPanel;
+    LayoutMainWindow(g_mainState);
+    const int y = g_mainState.workAreaTop + 50;
+    const int side = g_mainState.leftTabWidth;
+    SendMessageW(main, WM_LBUTTONDOWN, MK_LBUTTON, Point(side + 1, y));
+    ASSERT_EQ(GetCapture(), main);
+    SendMessageW(main, WM_MOUSEMOVE, MK_LBUTTON, Point(side + 40, y));
+    SendMessageW(main, WM_LBUTTONUP, 0, Point(side + 40, y));
+    EXPECT_NE(GetCapture(), main);
+    PumpMessages(30);
+    EXPECT_EQ(g_mainState.leftTabWidth, side + 40);
+    EXPECT_EQ(ChildRect(g_mainState.sideHost->tabControl).right, side + 40);
+    EXPECT_EQ(ChildRect(Strip()).left, side + 40 + kSplitterSize);
+
+    // The bottom splitter: its top edge follows the pointer.
+    const int bottomTop = g_mainState.workAreaBottom - g_mainState.bottomTabHeight;
+    const int x = ChildRect(Strip()).left + 50;
+    SendMessageW(main, WM_LBUTTONDOWN, MK_LBUTTON, Point(x, bottomTop - 2));
+    ASSERT_EQ(GetCapture(), main);
+    SendMessageW(main, WM_MOUSEMOVE, MK_LBUTTON, Point(x, bottomTop - 32));
+    SendMessageW(main, WM_LBUTTONUP, 0, Point(x, bottomTop - 32));
+    PumpMessages(30);
+    EXPECT_EQ(g_mainState.workAreaBottom - g_mainState.bottomTabHeight - kSplitterSize, bottomTop - 32);
+    EXPECT_EQ(ChildRect(g_mainState.bottomHost->tabControl).top, bottomTop - 32 + kSplitterSize);
+
+    // A press beside the splitters captures nothing.
+    SendMessageW(main, WM_LBUTTONDOWN, MK_LBUTTON, Point(5, 5));
+    EXPECT_NE(GetCapture(), main);
+}
+
+TEST_F(MainWindowFixture, DraggingATabMovesItThere)
+{
+    DocTabs::Open(*g_mainState.docTabs, MakeFile(L"t1.txt", "1").c_str());
+    EditDoc* moved = DocTabs::Open(*g_mainState.docTabs, MakeFile(L"t2.txt", "2").c_str());
+    ASSERT_EQ(Tabs(), 3);
+    RECT last = {}, first = {};
+    SendMessageW(Strip(), TCM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&last));
+    SendMessageW(Strip(), TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+    const int y = (first.top + first.bottom) / 2;
+    SendMessageW(Strip(), WM_LBUTTONDOWN, MK_LBUTTON, Point((last.left + last.right) / 2, y));
+    SendMessageW(Strip(), WM_MOUSEMOVE, MK_LBUTTON, Point((first.left + first.right) / 2 + 5, y));
+    SendMessageW(Strip(), WM_MOUSEMOVE, MK_LBUTTON, Point((first.left + first.right) / 2, y));
+    SendMessageW(Strip(), WM_LBUTTONUP, 0, Point((first.left + first.right) / 2, y));
+    PumpMessages(30);
+    EXPECT_EQ(DocTabs::DocAt(*g_mainState.docTabs, 0), moved);
+    EXPECT_EQ(g_mainState.docTabs->current, moved);
+    EXPECT_NE(GetCapture(), Strip());
+}
+
+TEST_F(MainWindowFixture, ChoosingAPanelTabShowsItsPageAndRemembersIt)
+{
+    g_mainState.config1 |= Config1::kBottomPanel;
+    LayoutMainWindow(g_mainState);
+    CTabHost& bottom = *g_mainState.bottomHost;
+    SendMessageW(bottom.tabControl, TCM_SETCURSEL, 2, 0);
+    NMHDR header = {bottom.tabControl, static_cast<UINT_PTR>(kBottomHostId), static_cast<UINT>(TCN_SELCHANGE)};
+    SendMessageW(main, WM_NOTIFY, kBottomHostId, reinterpret_cast<LPARAM>(&header));
+    EXPECT_EQ((g_mainState.config1 & Config1::kBottomPageMask) >> Config1::kBottomPageShift, 2u);
+    EXPECT_TRUE(IsWindowVisible(g_mainState.findResultsPanel2));
+    EXPECT_FALSE(IsWindowVisible(g_mainState.outputPanel));
+    // The page fills the host's display area.
+    const RECT page = ChildRect(g_mainState.findResultsPanel2);
+    const RECT area = CTabHost::DisplayArea(bottom);
+    EXPECT_TRUE(EqualRect(&page, &area));
+
+    // A page index beyond the tabs (the help page is missing here) selects tab 0.
+    CTabHost::Select(*g_mainState.sideHost, 3);
+    EXPECT_EQ(SendMessageW(g_mainState.sideHost->tabControl, TCM_GETCURSEL, 0, 0), 0);
+    EXPECT_TRUE(IsWindowVisible(g_mainState.folderPanel));
+}
+
+TEST_F(MainWindowFixture, WithTheTrayIconMinimisingHidesAndTrayClicksToggle)
+{
+    g_mainState.config1 |= Config1::kTrayIcon;
+    SendMessageW(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_FALSE(IsWindowVisible(main));
+    SendMessageW(main, kTrayIconMessage, 1, WM_LBUTTONDOWN);
+    EXPECT_TRUE(IsWindowVisible(main));
+    SendMessageW(main, kTrayIconMessage, 1, WM_LBUTTONDOWN);
+    EXPECT_FALSE(IsWindowVisible(main));
+    SendMessageW(main, kTrayIconMessage, 1, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(IsWindowVisible(main));
+    SendMessageW(main, kTrayIconMessage, 1, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(IsWindowVisible(main));
+    g_mainState.config1 &= ~Config1::kTrayIcon;
+}
+
+TEST_F(MainWindowFixture, ToolbarTooltipTextsFitTheirBuffer)
+{
+    const std::wstring longText(120, L'w');
+    HMENU menu = GetMenu(main);
+    AppendMenuW(GetSubMenu(menu, 0), MF_STRING, 5000, longText.c_str());
+    NMTTDISPINFOW info = {};
+    info.hdr.hwndFrom = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x1234));   // a toolbar's tooltip
+    info.hdr.idFrom = 5000;
+    info.hdr.code = TTN_GETDISPINFOW;
+    SendMessageW(main, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    ASSERT_EQ(info.lpszText, info.szText);
+    EXPECT_EQ(std::wstring(info.szText), longText.substr(0, 79));
+    DeleteMenu(GetSubMenu(menu, 0), 5000, MF_BYCOMMAND);
+}
+
+TEST_F(MainWindowFixture, ListBoxExSelectsTheItemUnderARightClickAndTellsItsParent)
+{
+    HWND list = g_mainState.outputLists[0];
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(ovrik_test::ClassOf(list), L"ListBoxEx");
+    g_mainState.config1 |= Config1::kBottomPanel;
+    CTabHost::Select(*g_mainState.bottomHost, 1);
+    LayoutMainWindow(g_mainState);
+    for (const wchar_t* line : {L"one", L"two", L"three"})
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line));
+    RECT second = {};
+    SendMessageW(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
+    SendMessageW(list, WM_RBUTTONDOWN, MK_RBUTTON, Point(second.left + 5, second.top + 2));
+    EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 1);
+    MSG posted = {};
+    EXPECT_TRUE(PeekMessageW(&posted, GetParent(list), kListBoxRightClickMessage, kListBoxRightClickMessage, PM_REMOVE));
+    POINT screen = {second.left + 5, second.top + 2};
+    ClientToScreen(list, &screen);
+    EXPECT_EQ(posted.lParam, MAKELPARAM(screen.x, screen.y));
+    // Below the last item: the last one.
+    RECT client = {};
+    GetClientRect(list, &client);
+    SendMessageW(list, WM_RBUTTONDOWN, MK_RBUTTON, Point(5, client.bottom - 2));
+    EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 2);
+}
+
+} // namespace
+
+TEST(MainWindowStart, PanelSizesOutsideTheClientFallBackToTheDefaults)
+{
+    DeleteFileW(g_iniPath);
+    WritePrivateProfileStringW(L"Ovrik", L"LeftTabWidth", L"5000", g_iniPath);
+    WritePrivateProfileStringW(L"Ovrik", L"BottomTabHeight", L"3", g_iniPath);
+    HWND main = StartMainWindow(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
+    ASSERT_NE(main, nullptr);
+    PumpMessages(50);
+    EXPECT_EQ(g_mainState.leftTabWidth, kDefaultSideWidth);
+    EXPECT_EQ(g_mainState.bottomTabHeight, kDefaultBottomHeight);
+    DestroyMainWindow();
+    WritePrivateProfileStringW(L"Ovrik", L"LeftTabWidth", L"150", g_iniPath);
+    WritePrivateProfileStringW(L"Ovrik", L"BottomTabHeight", L"120", g_iniPath);
+    main = StartMainWindow(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
+    ASSERT_NE(main, nullptr);
+    PumpMessages(50);
+    EXPECT_EQ(g_mainState.leftTabWidth, 150);
+    EXPECT_EQ(g_mainState.bottomTabHeight, 120);
+    DestroyMainWindow();
+    DeleteFileW(g_iniPath);
+}
