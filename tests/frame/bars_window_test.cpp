@@ -75,6 +75,19 @@ TEST_F(BarsWindowTest, SmallIcons)
     ASSERT_TRUE(GetMenuCommandText(3, tip, 80));
     EXPECT_EQ(0, wcsncmp(tip, L"Open", 4)) << tip;
     EXPECT_NE(nullptr, wcsstr(tip, L"+O")) << tip;
+    // The menu names the keys and carries the toolbar's images.
+    HMENU menu = GetMenu(main);
+    wchar_t item[128] = {};
+    GetMenuStringW(menu, 8, item, 128, MF_BYCOMMAND);
+    EXPECT_NE(nullptr, wcsstr(item, L"\t")) << item;
+    EXPECT_NE(nullptr, wcsstr(item, L"+S")) << item;
+    MENUITEMINFOW info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_BITMAP;
+    ASSERT_TRUE(GetMenuItemInfoW(menu, 8, FALSE, &info));
+    ASSERT_NE(nullptr, g_menuIconCache);
+    ASSERT_EQ(37u, g_menuIconCache->bitmaps.size());
+    EXPECT_EQ(g_menuIconCache->bitmaps[2], info.hbmpItem);
     HoldForScreenshot("bars_small_icons");
 }
 
