@@ -10,6 +10,7 @@
 #include "editor/editor_setup.h"
 #include "editor/language_table.h"
 #include "editor/pending_docview.h"
+#include "frame/main_window.h"
 
 #include <commctrl.h>
 #include <commdlg.h>

@@ -10,6 +10,8 @@
 
 #include "editor/pending_documents.h"
 
+struct SearchRecord;
+
 // Encodings of a document's file.
 enum DocEncoding : int32_t {
     kEncodingAnsi = 0,      // the document's code page, no mark
@@ -126,5 +128,12 @@ struct EditDoc : EditorPart {
     static void ToggleBookmark(EditDoc& doc, sptr_t line);
     static void OnMarginClick(EditDoc& doc, sptr_t position, int modifiers);
     static void RevealLines(EditDoc& doc, sptr_t from, sptr_t to);
+    // Caret to the 1-based line (clamped to the text; -1 the end of the text) and
+    // column (stopping at the line end).
+    static void GotoLineCol(EditDoc& doc, int line, int column);
     static void FillCallTip(EditDoc& doc);
+    // Lists every matching line in the results pane the flags choose; the number of matches.
+    static int FindAllLines(EditDoc& doc, const SearchRecord& search);
+    // Replaces every match in the document or its selection; the number of replacements.
+    static int ReplaceAll(EditDoc& doc, const SearchRecord& search, bool inSelection);
 };

@@ -7,7 +7,6 @@
 #include <cwchar>
 
 std::vector<PendingLocationRequest> g_pendingLocationRequests;
-int g_pendingThemeMainWindowCalls = 0;
 
 void ShowFileLocation(MainFrameState&, int mode, const wchar_t* path)
 {
@@ -38,9 +37,4 @@ void GetFileFilters(std::vector<std::wstring>& filters)
         _snwprintf(name, 127, format, entry.name);
         filters.push_back(std::wstring(name) + L" (" + entry.patterns + L")");
     }
-}
-
-void ThemeMainWindow(MainFrameState&)
-{
-    ++g_pendingThemeMainWindowCalls;
 }

@@ -23,7 +23,3 @@ extern std::vector<PendingLocationRequest> g_pendingLocationRequests;
 // The file-filter list of the Open dialog and the folder view: the [Filter]
 // section's lines, else the built-in entries; each "name (patterns)".
 void GetFileFilters(std::vector<std::wstring>& filters);
-
-// Re-themes the panels after the theme changed. For now it only counts the calls.
-void ThemeMainWindow(MainFrameState& state);
-extern int g_pendingThemeMainWindowCalls;

@@ -3,7 +3,7 @@
 #include "core/pending_dialogs.h"
 #include "core/pending_settings.h"
 #include "core/settings.h"
-#include "frame/pending_newopen_deps.h"
+#include "frame/main_window.h"
 
 void SetThemeMode(int mode, HWND window)
 {
