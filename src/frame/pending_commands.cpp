@@ -6,7 +6,7 @@
 #include "editor/doc_tabs.h"
 #include "editor/pending_doctabs.h"
 #include "frame/main_window.h"
-#include "frame/pending_newopen.h"
+#include "frame/new_document.h"
 
 bool OnMainCommand(MainFrameState& state, WPARAM wParam, LPARAM lParam)
 {

@@ -133,10 +133,6 @@ void Uninstall()
 {
 }
 
-void OpenWebPage(const wchar_t*)
-{
-}
-
 bool CrashHandlerInit()
 {
     return false;

@@ -44,8 +44,6 @@ bool FolderViewTranslateKeys(CFolderView* view, MSG* msg);
 bool RegisterAppPath(bool create);
 void EnsureSnippetsFile();
 void Uninstall();
-// The web page of the program's maker: nothing yet.
-void OpenWebPage(const wchar_t* path);
 
 // Crash reporting: true when this process is the crash reporter; never for now.
 bool CrashHandlerInit();

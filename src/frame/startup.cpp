@@ -27,6 +27,7 @@
 #include "frame/menu_icons.h"
 #include "frame/status_bar.h"
 #include "frame/pending_startup.h"
+#include "frame/web_page.h"
 
 MenuIconCache* g_menuIconCache = nullptr;
 HACCEL g_mainAccelerators = nullptr;
@@ -572,9 +573,9 @@ int OvrikWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
             RegisterAppPath(true);
             if (!FileExists(g_iniPath)) {
                 TranslationTable::AutoSelect();
-                wchar_t page[64];
-                _snwprintf(page, 64, L"thank-you?p=ovrik&v=%s&a=%d", L"2.3", 2);
-                page[63] = L'\0';
+                char page[64];
+                _snprintf(page, 64, "thank-you?p=ovrik&v=%s&a=%d", "2.3", 2);
+                page[63] = '\0';
                 OpenWebPage(page);
             }
             EnsureSnippetsFile();
