@@ -10,6 +10,8 @@
 #include "editor/editor_setup.h"
 #include "editor/language_table.h"
 #include "editor/pending_docview.h"
+#include "frame/main_menu.h"
+#include "frame/popup_menus.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -422,7 +424,7 @@ LRESULT EditDoc::OnNotify(EditDoc& doc, HWND, const SCNotification& notification
     case SCN_UPDATEUI: {
         UpdateBraceMatch(doc);
         HighlightOccurrences(doc);
-        UpdateEditCommands();
+        UpdateEditCommands(g_mainState, &doc);
         const int parts = notification.updated & (SC_UPDATE_CONTENT | SC_UPDATE_SELECTION);
         if (parts)
             UpdateStatusBar(parts);

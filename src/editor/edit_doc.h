@@ -10,6 +10,8 @@
 
 #include "editor/pending_documents.h"
 
+struct SearchRecord;
+
 // Encodings of a document's file.
 enum DocEncoding : int32_t {
     kEncodingAnsi = 0,      // the document's code page, no mark
@@ -127,4 +129,13 @@ struct EditDoc : EditorPart {
     static void OnMarginClick(EditDoc& doc, sptr_t position, int modifiers);
     static void RevealLines(EditDoc& doc, sptr_t from, sptr_t to);
     static void FillCallTip(EditDoc& doc);
+
+    // The editing commands of the menus and shortcuts: 1 when the id was handled.
+    static int ExecCommand(EditDoc& doc, int command);
+    // Search with the shared find parameters.
+    static int FindNext(EditDoc& doc, const SearchRecord& search);
+    static int FindPrev(EditDoc& doc, const SearchRecord& search);
+    static void MarkAll(EditDoc& doc, const SearchRecord& search, bool bookmark);
+    // Moves the caret to a 1-based line.
+    static void GotoLine(EditDoc& doc, int line);
 };

@@ -96,16 +96,3 @@ bool RegisterTabCtrlEx()
     registered = RegisterClassExW(&base) != 0;
     return registered;
 }
-
-bool DispatchTabCommand(DocTabs& tabs, int command, LPARAM lParam)
-{
-    if (command == 962) {
-        DocTabs::CloseTab(tabs, static_cast<int>(lParam));
-        return true;
-    }
-    if (command == 963) {
-        DocTabs::MoveTab(tabs, static_cast<int>(lParam & 0xFFFF), static_cast<int>((lParam >> 16) & 0xFFFF));
-        return true;
-    }
-    return false;
-}

@@ -28,7 +28,3 @@ void AddMenuSeparator(HMENU menu);
 
 // Registers the tab strip's window class "TabCtrlEx" once.
 bool RegisterTabCtrlEx();
-
-// The dispatcher's tab commands: 962 closes the tab lParam, 963 moves the tab
-// lParam & 0xFFFF to lParam >> 16. True when the command was one of them.
-bool DispatchTabCommand(DocTabs& tabs, int command, LPARAM lParam);
