@@ -34,7 +34,3 @@ void SaveSession(DocTabs* docTabs, const wchar_t* path);
 // The build-configuration band's selected configuration (its combo item data), -1
 // when nothing is selected or there is no band.
 int GetSelectedBuildConfig(const MainFrameState& state);
-
-// Reads an [Ovrik] key of "ovrik.ini" holding "left,top,right,bottom,showCmd"; false
-// when fewer than five numbers are there or the rectangle is on no monitor.
-bool LoadWindowPos(const wchar_t* key, RECT* rect, int* showCmd);

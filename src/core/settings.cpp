@@ -1,5 +1,7 @@
 #include "core/settings.h"
 
+#include "frame/main_window.h"
+
 #include "core/file_utils.h"
 #include "core/ini_file.h"
 #include "core/text_convert.h"

@@ -602,18 +602,25 @@ INT_PTR CALLBACK MsgBoxDlgProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lPar
 
 // ---------------------------------------------------------------- formatted messages
 
+int MessageBoxFormatV(HWND owner, UINT type, const wchar_t* format, va_list args)
+{
+    // wvsprintfW writes at most 1024 characters and the terminator.
+    wchar_t message[1025];
+    message[0] = L'\0';
+    wvsprintfW(message, format ? format : L"", args);
+    const int result = ThemedMessageBox(owner, message, L"Ovrik", type);
+    MessageBeep(MB_ICONEXCLAMATION);
+    return result;
+}
+
 int MessageBoxFormat(HWND owner, UINT type, int textId, ...)
 {
     wchar_t format[1024];
     if (LoadInterfaceString(g_translationTable, textId, format, 1024) <= 0)
         format[0] = L'\0';
-    // wvsprintfW writes at most 1024 characters and the terminator.
-    wchar_t message[1025];
     va_list args;
     va_start(args, textId);
-    wvsprintfW(message, format, args);
+    const int result = MessageBoxFormatV(owner, type, format, args);
     va_end(args);
-    const int result = ThemedMessageBox(owner, message, L"Ovrik", type);
-    MessageBeep(MB_ICONEXCLAMATION);
     return result;
 }

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <cstdarg>
+
 // Shows the box and returns the id of the button pressed, as the system's box
 // does: for MB_OK always IDOK (also when closed with Escape or Enter); IDCANCEL
 // for Escape or the close box in the sets with a Cancel button. 0 when the box
@@ -16,6 +18,8 @@ int ThemedMessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UI
 // themed box with the product caption, followed by a beep. Returns the button
 // pressed.
 int MessageBoxFormat(HWND owner, UINT type, int textId, ...);
+// The same with the format given: formats, shows and beeps.
+int MessageBoxFormatV(HWND owner, UINT type, const wchar_t* format, va_list args);
 
 // The buttons of a type, from left to right.
 struct MessageBoxButtons {

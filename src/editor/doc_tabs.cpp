@@ -6,6 +6,7 @@
 #include "editor/document_view.h"
 #include "editor/edit_doc.h"
 #include "editor/pending_doctabs.h"
+#include "frame/startup.h"
 
 #include <shellapi.h>
 
@@ -96,6 +97,24 @@ bool Confirm(int textId, const wchar_t* path)
 }
 
 } // namespace
+
+int DocTabs::TooltipText(const DocTabs& tabs, int index, wchar_t* buffer, int capacity)
+{
+    if (!buffer || capacity <= 0)
+        return 0;
+    buffer[0] = L'\0';
+    const EditDoc* doc = DocAt(tabs, index);
+    if (!doc)
+        return 0;
+    const wchar_t* text = ListName(*doc);
+    int length = 0;
+    while (text[length] && length < capacity - 1) {
+        buffer[length] = text[length];
+        ++length;
+    }
+    buffer[length] = L'\0';
+    return length;
+}
 
 bool DocTabs::Create(DocTabs& tabs, HWND parent)
 {

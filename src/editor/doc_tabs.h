@@ -65,6 +65,10 @@ struct DocTabs {
     static void ResizeCurrent(DocTabs& tabs);
     // Appends a separator and one item per open document (at most 100).
     static void FillWindowMenu(DocTabs& tabs, HMENU menu);
+    // The tooltip of a tab: its document's full path, or its title when it has
+    // none, cut to capacity - 1 characters and terminated; the length, 0 when the
+    // index names no tab.
+    static int TooltipText(const DocTabs& tabs, int index, wchar_t* buffer, int capacity);
     // Sets the tab's text and image from its document.
     static void RefreshTab(DocTabs& tabs, int index);
 };

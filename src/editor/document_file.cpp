@@ -6,6 +6,7 @@
 #include "core/translation_table.h"
 #include "editor/edit_doc.h"
 #include "editor/pending_documents.h"
+#include "frame/main_window.h"
 
 #include <algorithm>
 #include <climits>

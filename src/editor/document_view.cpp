@@ -12,6 +12,7 @@
 #include "editor/pending_docview.h"
 #include "frame/main_menu.h"
 #include "frame/popup_menus.h"
+#include "frame/main_window.h"
 
 #include <commctrl.h>
 #include <commdlg.h>

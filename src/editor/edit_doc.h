@@ -128,6 +128,9 @@ struct EditDoc : EditorPart {
     static void ToggleBookmark(EditDoc& doc, sptr_t line);
     static void OnMarginClick(EditDoc& doc, sptr_t position, int modifiers);
     static void RevealLines(EditDoc& doc, sptr_t from, sptr_t to);
+    // Caret to the 1-based line (clamped to the text; -1 the end of the text) and
+    // column (stopping at the line end).
+    static void GotoLineCol(EditDoc& doc, int line, int column);
     static void FillCallTip(EditDoc& doc);
 
     // The editing commands of the menus and shortcuts: 1 when the id was handled.

@@ -25,6 +25,3 @@ void DestroyAllSymbolTrees();
 // Toolbar side: the tab image list (null while there is none) and a menu separator.
 HIMAGELIST TabImageList();
 void AddMenuSeparator(HMENU menu);
-
-// Registers the tab strip's window class "TabCtrlEx" once.
-bool RegisterTabCtrlEx();

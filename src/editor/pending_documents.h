@@ -18,8 +18,3 @@ struct TextString {
     uint64_t length = 0;
     uint64_t growth = 64;
 };
-
-// Formats the text with wvsprintfW and shows it in a message box with the
-// product caption and the given MB_* type, then beeps; the button pressed.
-// Shown in the themed message box; the main-window code owns this function.
-int MessageBoxFormat(MainFrameState& owner, UINT type, const wchar_t* format, ...);

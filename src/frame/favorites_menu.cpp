@@ -14,7 +14,8 @@
 #include "editor/edit_doc.h"
 #include "frame/command_ids.h"
 #include "frame/pending_bars.h"
-#include "frame/pending_mainwindow.h"
+#include "frame/main_window.h"
+#include "frame/startup.h"
 
 namespace {
 
@@ -27,15 +28,19 @@ constexpr int kFavoritesUnreadableTextId = 74;
 
 HBITMAP FixedBitmap(size_t index)
 {
-    return index < g_menuIconCache.bitmaps.size() ? g_menuIconCache.bitmaps[index] : nullptr;
+    if (!g_menuIconCache || index >= g_menuIconCache->bitmaps.size())
+        return nullptr;
+    return g_menuIconCache->bitmaps[index];
 }
 
 void ClearFavoriteIcons()
 {
-    for (auto& entry : g_menuIconCache.favoriteIcons)
+    if (!g_menuIconCache)
+        return;
+    for (auto& entry : g_menuIconCache->systemIconBitmaps)
         if (entry.second)
             DeleteObject(entry.second);
-    g_menuIconCache.favoriteIcons.clear();
+    g_menuIconCache->systemIconBitmaps.clear();
 }
 
 // The shell's small icon of a path as a menu bitmap, made once per system icon.
@@ -51,12 +56,15 @@ HBITMAP ShellIconBitmap(const wchar_t* path)
     if (!ok || !info.hIcon)
         return nullptr;
     HBITMAP bitmap = nullptr;
-    auto found = g_menuIconCache.favoriteIcons.find(info.iIcon);
-    if (found != g_menuIconCache.favoriteIcons.end()) {
-        bitmap = found->second;
-    } else {
-        bitmap = IconToBitmap(info.hIcon);
-        g_menuIconCache.favoriteIcons[info.iIcon] = bitmap;
+    if (g_menuIconCache) {
+        auto& cache = g_menuIconCache->systemIconBitmaps;
+        auto found = cache.find(info.iIcon);
+        if (found != cache.end()) {
+            bitmap = found->second;
+        } else {
+            bitmap = IconToBitmap(info.hIcon);
+            cache[info.iIcon] = bitmap;
+        }
     }
     DestroyIcon(info.hIcon);
     return bitmap;

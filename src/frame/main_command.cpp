@@ -21,8 +21,9 @@
 #include "frame/favorites_menu.h"
 #include "frame/pending_bars.h"
 #include "frame/pending_commands_handlers.h"
-#include "frame/pending_mainwindow.h"
+#include "frame/main_window.h"
 #include "frame/pending_newopen.h"
+#include "frame/pending_startup.h"
 #include "frame/user_tools.h"
 #include "panels/pending_folderview.h"
 
@@ -120,7 +121,7 @@ void SessionFile(MainFrameState& state, bool save)
         if (GetSaveFileNameW(&dialog))
             SaveSession(state.docTabs, file);
     } else if (GetOpenFileNameW(&dialog) && state.docTabs) {
-        LoadSession(*state.docTabs, file);
+        LoadSession(state.docTabs, file);
     }
 }
 

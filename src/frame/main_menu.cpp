@@ -17,7 +17,7 @@
 #include "frame/command_ids.h"
 #include "frame/favorites_menu.h"
 #include "frame/pending_commands_handlers.h"
-#include "frame/pending_mainwindow.h"
+#include "frame/main_window.h"
 #include "frame/user_tools.h"
 
 namespace {

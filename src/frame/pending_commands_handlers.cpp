@@ -134,11 +134,6 @@ void ShowBugReportDialog(HWND, const wchar_t*)
 {
 }
 
-int LoadSession(DocTabs&, const wchar_t*)
-{
-    return 0;
-}
-
 int PreviousShownTab(const DocTabs&)
 {
     return -1;

@@ -65,8 +65,5 @@ void ShowOptionsDialog(HWND owner, int page);
 void StartUpdateCheck(HWND owner, bool manual);
 void ShowBugReportDialog(HWND owner, const wchar_t* attachment);
 
-// The session file: the number of documents opened.
-int LoadSession(DocTabs& tabs, const wchar_t* path);
-
 // The tab shown before the current one (-1 when none).
 int PreviousShownTab(const DocTabs& tabs);

@@ -17,7 +17,7 @@
 #include "frame/main_menu.h"
 #include "frame/pending_bars.h"
 #include "frame/pending_commands_handlers.h"
-#include "frame/pending_mainwindow.h"
+#include "frame/main_window.h"
 #include "frame/pending_newopen.h"
 
 namespace {

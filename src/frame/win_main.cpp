@@ -1,23 +1,9 @@
-// Entry point of ovrik.exe.
+// Entry point of ovrik.exe: everything else lives in the library, where the tests reach it.
 #include <windows.h>
-#include <commctrl.h>
 
-#include <Scintilla.h>
+#include "frame/startup.h"
 
-#include "frame/main_window.h"
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR commandLine, int showCommand)
 {
-    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES | ICC_COOL_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&icc);
-    if (!Scintilla_RegisterClasses(instance))
-        return 1;
-
-    int exitCode = 1;
-    MainWindow window;
-    if (RegisterMainWindowClass(instance) && CreateMainWindow(&window, instance, showCommand))
-        exitCode = RunMessageLoop();
-
-    Scintilla_ReleaseResources();
-    return exitCode;
+    return OvrikWinMain(instance, previous, commandLine, showCommand);
 }

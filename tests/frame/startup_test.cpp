@@ -18,7 +18,14 @@ TEST(Startup, MainWindowOpensAndClosesWithExitCodeZero)
     wchar_t title[64] = {};
     GetWindowTextW(main, title, 64);
     EXPECT_STREQ(title, L"Ovrik");
-    EXPECT_NE(FindWindowExW(main, nullptr, L"Scintilla", nullptr), nullptr);
+    // The window is found as soon as it exists, while its children may still be made.
+    HWND strip = nullptr;
+    for (int i = 0; i < 500 && !strip; ++i) {
+        strip = FindWindowExW(main, nullptr, L"TabCtrlEx", nullptr);
+        if (!strip)
+            Sleep(10);
+    }
+    EXPECT_NE(strip, nullptr);
 
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.WaitForExit(), 0u);

@@ -1,0 +1,171 @@
+#include "frame/pending_startup.h"
+
+#include "core/settings.h"
+#include "editor/edit_doc.h"
+#include "frame/startup.h"
+
+#include <Scintilla.h>
+
+#include <algorithm>
+
+int LoadSession(DocTabs*, const wchar_t*)
+{
+    return 0;
+}
+
+void StartUpdateCheckThread(HWND, bool)
+{
+}
+
+BOOL CALLBACK DarkEnumChildProc(HWND, LPARAM)
+{
+    return TRUE;
+}
+
+bool DarkMenuBarHandler(HWND, UINT, WPARAM, LPARAM, LRESULT*)
+{
+    return false;
+}
+
+namespace {
+
+constexpr wchar_t kPageClass[] = L"OvrikPanelPage";
+constexpr int kOutputEditorId = 0x320;
+constexpr int kResultsListId = 800;
+constexpr int kResultsToolbarId = 100;
+
+// Fits the page's known children to its client area.
+LRESULT CALLBACK PanelPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_SIZE) {
+        const int width = LOWORD(lParam);
+        const int height = HIWORD(lParam);
+        if (HWND editor = GetDlgItem(page, kOutputEditorId))
+            MoveWindow(editor, 0, 0, width, height, TRUE);
+        int top = 0;
+        if (HWND toolbar = GetDlgItem(page, kResultsToolbarId)) {
+            RECT bar = {};
+            GetWindowRect(toolbar, &bar);
+            top = bar.bottom - bar.top;
+            MoveWindow(toolbar, 0, 0, width, top, TRUE);
+        }
+        if (HWND list = GetDlgItem(page, kResultsListId))
+            MoveWindow(list, 0, top, width, std::max(0, height - top), TRUE);
+        return 0;
+    }
+    return DefWindowProcW(page, message, wParam, lParam);
+}
+
+bool RegisterPageClass(HINSTANCE instance)
+{
+    WNDCLASSW wc = {};
+    if (GetClassInfoW(instance, kPageClass, &wc))
+        return true;
+    wc.lpfnWndProc = PanelPageProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = kPageClass;
+    return RegisterClassW(&wc) != 0;
+}
+
+HWND Child(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent, int id)
+{
+    return CreateWindowExW(exStyle, className, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+}
+
+} // namespace
+
+const wchar_t* BuiltinPageCaption(int dialogId)
+{
+    static const wchar_t* const kCaptions[] = {L"", L"Folders", L"Symbols", L"Snippets", L"Help",
+                                               L"Output", L"Find Results 1", L"Find Results 2"};
+    return dialogId >= 1 && dialogId <= 7 ? kCaptions[dialogId] : L"";
+}
+
+HWND CreatePanelPage(int dialogId, HWND parent)
+{
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (!RegisterPageClass(instance))
+        return nullptr;
+    HWND page = CreateWindowExW(0, kPageClass, BuiltinPageCaption(dialogId), WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0,
+                                0, parent, nullptr, instance, nullptr);
+    if (!page)
+        return nullptr;
+    if (dialogId == 5) {
+        Child(L"Scintilla", WS_CLIPSIBLINGS, 0, page, kOutputEditorId);
+    } else if (dialogId == 6 || dialogId == 7) {
+        HWND toolbar = Child(TOOLBARCLASSNAMEW, TBSTYLE_FLAT | CCS_NORESIZE | CCS_NODIVIDER | CCS_NOPARENTALIGN, 0,
+                             page, kResultsToolbarId);
+        if (toolbar) {
+            SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+            SetWindowPos(toolbar, nullptr, 0, 0, 0, 24, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        Child(L"ListBoxEx", WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY, 0, page, kResultsListId);
+    }
+    return page;
+}
+
+void ApplyOutputStyles(HWND)
+{
+}
+
+void ShowFolderLayoutMenu(MainFrameState&)
+{
+}
+
+bool FolderViewTranslateKeys(CFolderView*, MSG*)
+{
+    return false;
+}
+
+bool RegisterAppPath(bool)
+{
+    return false;
+}
+
+void EnsureSnippetsFile()
+{
+}
+
+void Uninstall()
+{
+}
+
+void OpenWebPage(const char*)
+{
+}
+
+bool CrashHandlerInit()
+{
+    return false;
+}
+
+void OnStatusBarClick(MainFrameState&, NMMOUSE*)
+{
+}
+
+// Going to a line and column: clamped to the text, the caret stops at the line end.
+void EditDoc::GotoLineCol(EditDoc& doc, int line, int column)
+{
+    if (line == -1) {
+        EditorCall(doc, SCI_DOCUMENTEND);
+        return;
+    }
+    const int lines = static_cast<int>(EditorCall(doc, SCI_GETLINECOUNT));
+    line = std::min(line, lines);
+    if (line <= 0)
+        return;
+    sptr_t position = EditorCall(doc, SCI_POSITIONFROMLINE, static_cast<uptr_t>(line - 1));
+    const sptr_t end = EditorCall(doc, SCI_GETLINEENDPOSITION, static_cast<uptr_t>(line - 1));
+    const int target = std::max(column - 1, 0);
+    while (position < end && EditorCall(doc, SCI_GETCOLUMN, static_cast<uptr_t>(position)) < target)
+        position = EditorCall(doc, SCI_POSITIONAFTER, static_cast<uptr_t>(position));
+    EditorCall(doc, SCI_SETXCARETPOLICY, 13, 50);
+    EditorCall(doc, SCI_SETYCARETPOLICY, 13, 5);
+    EditorCall(doc, SCI_GOTOPOS, static_cast<uptr_t>(position));
+    EditorCall(doc, SCI_CHOOSECARETX);
+    EditorCall(doc, SCI_SETXCARETPOLICY, 9, 50);
+    EditorCall(doc, SCI_SETYCARETPOLICY, 8, 0);
+}
