@@ -6,6 +6,7 @@
 #include "editor/document_view.h"
 #include "editor/edit_doc.h"
 #include "editor/pending_doctabs.h"
+#include "editor/pending_search.h"
 #include "frame/startup.h"
 
 #include <shellapi.h>
@@ -17,6 +18,10 @@ namespace {
 
 // Interface text of the status-bar message for a file that cannot be opened.
 constexpr int kCannotOpenTextId = 73;
+// "%d matches in %d files (%d files searched)."
+constexpr int kFindAllSummaryTextId = 11;
+// Search flag: list in the second find-results pane.
+constexpr uint32_t kSearchSecondResultsPane = 0x100;
 
 // A path made full (relative paths and "." parts resolved); the path itself
 // when it cannot be resolved.
@@ -97,24 +102,6 @@ bool Confirm(int textId, const wchar_t* path)
 }
 
 } // namespace
-
-int DocTabs::TooltipText(const DocTabs& tabs, int index, wchar_t* buffer, int capacity)
-{
-    if (!buffer || capacity <= 0)
-        return 0;
-    buffer[0] = L'\0';
-    const EditDoc* doc = DocAt(tabs, index);
-    if (!doc)
-        return 0;
-    const wchar_t* text = ListName(*doc);
-    int length = 0;
-    while (text[length] && length < capacity - 1) {
-        buffer[length] = text[length];
-        ++length;
-    }
-    buffer[length] = L'\0';
-    return length;
-}
 
 bool DocTabs::Create(DocTabs& tabs, HWND parent)
 {
@@ -585,5 +572,68 @@ void DocTabs::FillWindowMenu(DocTabs& tabs, HMENU menu)
         info.wID = static_cast<UINT>(kFirstWindowMenuId + i);
         info.dwTypeData = text;
         InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info);
+    }
+}
+
+bool DocTabs::TooltipText(const DocTabs& tabs, int index, wchar_t* buffer, size_t capacity)
+{
+    if (!buffer || capacity == 0)
+        return false;
+    buffer[0] = 0;
+    const EditDoc* doc = DocAt(tabs, index);
+    if (!doc)
+        return false;
+    const wchar_t* text = (g_mainState.config2 & Config2::kTabTooltipFullPath) ? ListName(*doc)
+                                                                                : (doc->title ? doc->title : L"");
+    lstrcpynW(buffer, text, static_cast<int>(capacity));
+    return true;
+}
+
+FindAllCounts FindAllInDocs(DocTabs& tabs, const SearchRecord& search, bool allDocuments)
+{
+    // The dialogs may change the record while the lists fill: work on a copy.
+    const SearchRecord copy = search;
+    FindAllCounts counts;
+    auto searchOne = [&](EditDoc* doc) {
+        if (!doc)
+            return;
+        const int found = EditDoc::FindAllLines(*doc, copy);
+        counts.total += found;
+        counts.files += found > 0 ? 1 : 0;
+        ++counts.searched;
+    };
+    if (allDocuments) {
+        const int count = DocTabs::TabCount(tabs);
+        for (int i = 0; i < count; ++i)
+            searchOne(DocTabs::DocAt(tabs, i));
+    } else {
+        searchOne(tabs.current);
+    }
+
+    const std::wstring format = InterfaceString(g_translationTable, kFindAllSummaryTextId);
+    wchar_t summary[256] = {};
+    _snwprintf(summary, 255, format.c_str(), counts.total, counts.files, counts.searched);
+    AddResultsLine(g_mainState, summary, (copy.flags & kSearchSecondResultsPane) ? 1 : 0);
+    return counts;
+}
+
+int ReplaceAllInDocs(DocTabs& tabs, const SearchRecord& search, int scope)
+{
+    const SearchRecord copy = search;
+    switch (scope) {
+    case kReplaceInDocument:
+    case kReplaceInSelection:
+        return tabs.current ? EditDoc::ReplaceAll(*tabs.current, copy, scope == kReplaceInSelection) : 0;
+    case kReplaceInAllDocuments: {
+        int replaced = 0;
+        const int count = DocTabs::TabCount(tabs);
+        for (int i = 0; i < count; ++i) {
+            if (EditDoc* doc = DocTabs::DocAt(tabs, i))
+                replaced += EditDoc::ReplaceAll(*doc, copy, false);
+        }
+        return replaced;
+    }
+    default:
+        return 0;
     }
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 struct EditDoc;
+struct SearchRecord;
 
 // Control id of the tab strip.
 inline constexpr int kDocTabsControlId = 0x5D;
@@ -65,10 +66,26 @@ struct DocTabs {
     static void ResizeCurrent(DocTabs& tabs);
     // Appends a separator and one item per open document (at most 100).
     static void FillWindowMenu(DocTabs& tabs, HMENU menu);
-    // The tooltip of a tab: its document's full path, or its title when it has
-    // none, cut to capacity - 1 characters and terminated; the length, 0 when the
-    // index names no tab.
-    static int TooltipText(const DocTabs& tabs, int index, wchar_t* buffer, int capacity);
     // Sets the tab's text and image from its document.
     static void RefreshTab(DocTabs& tabs, int index);
+    // The tab's tooltip: the full path when the settings ask for it (the title of
+    // an untitled document), else the title; at most capacity - 1 characters.
+    static bool TooltipText(const DocTabs& tabs, int index, wchar_t* buffer, size_t capacity);
 };
+
+// What a find-all run over the documents found.
+struct FindAllCounts {
+    int total = 0;      // matches
+    int files = 0;      // documents with at least one match
+    int searched = 0;   // documents searched
+};
+
+// Lists the matching lines of the current document, or of every document, in the
+// find-results pane the search flags choose, followed by a summary line.
+FindAllCounts FindAllInDocs(DocTabs& tabs, const SearchRecord& search, bool allDocuments);
+// Replace-all scopes: the current document, its selection, every open document.
+inline constexpr int kReplaceInDocument = 0;
+inline constexpr int kReplaceInSelection = 1;
+inline constexpr int kReplaceInAllDocuments = 2;
+// Replaces everywhere in the scope; the number of replacements (0 for an unknown scope).
+int ReplaceAllInDocs(DocTabs& tabs, const SearchRecord& search, int scope);

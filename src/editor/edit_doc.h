@@ -132,6 +132,10 @@ struct EditDoc : EditorPart {
     // column (stopping at the line end).
     static void GotoLineCol(EditDoc& doc, int line, int column);
     static void FillCallTip(EditDoc& doc);
+    // Lists every matching line in the results pane the flags choose; the number of matches.
+    static int FindAllLines(EditDoc& doc, const SearchRecord& search);
+    // Replaces every match in the document or its selection; the number of replacements.
+    static int ReplaceAll(EditDoc& doc, const SearchRecord& search, bool inSelection);
 
     // The editing commands of the menus and shortcuts: 1 when the id was handled.
     static int ExecCommand(EditDoc& doc, int command);

@@ -629,7 +629,7 @@ LRESULT OnMainNotify(MainFrameState& state, NMHDR* header)
         } else if (docTooltip && header->hwndFrom == docTooltip) {
             if (state.config2 & Config2::kTabTooltipFullPath)
                 DocTabs::TooltipText(*state.docTabs, static_cast<int>(header->idFrom), info.szText,
-                                     kDocTooltipLength + 1);
+                                     static_cast<size_t>(kDocTooltipLength + 1));
         } else {
             GetMenuCommandText(static_cast<int>(header->idFrom), info.szText, kTooltipCapacity);
         }

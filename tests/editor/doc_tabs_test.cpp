@@ -11,6 +11,7 @@
 #include "editor/document_view.h"
 #include "editor/edit_doc.h"
 #include "editor/pending_doctabs.h"
+#include "editor/pending_search.h"
 #include "support/test_support.h"
 
 using ovrik_test::DialogAnswerer;
@@ -476,4 +477,92 @@ TEST_F(TabsFixture, MiddleClickClosesTheTabUnderThePointerOnlyWhenSetSo)
     EXPECT_EQ(second, DocTabs::DocAt(tabs, 0));
     EXPECT_EQ(second, tabs.current);
     EXPECT_EQ(0, Selected());
+}
+
+TEST_F(TabsFixture, FindAllCountsMatchesFilesAndSearchedDocumentsAndListsEachHit)
+{
+    const std::string texts[5] = {"alpha\n", "beta needle\nneedle needle\n", "gamma\n", "needle\n", "delta\n"};
+    for (int i = 0; i < 5; ++i)
+        ASSERT_TRUE(DocTabs::Open(tabs, MakeFile(L"f" + std::to_wstring(i) + L".txt", texts[i]).c_str()));
+    SearchRecord search;
+    search.flags = 0x100;   // the second results pane
+    lstrcpyW(search.findText, L"needle");
+    ClearResultsLines();
+
+    const FindAllCounts all = FindAllInDocs(tabs, search, true);
+    EXPECT_EQ(4, all.total);
+    EXPECT_EQ(2, all.files);
+    EXPECT_EQ(5, all.searched);
+    const auto& lines = ResultsLines(1);
+    ASSERT_EQ(5u, lines.size());
+    EXPECT_EQ(dir.File(L"f1.txt") + L"(1): beta needle\n", lines[0]);
+    EXPECT_EQ(lines[1], lines[2]);   // a line with two hits is listed once per hit
+    EXPECT_EQ(L"4 matches in 2 files (5 files searched).", lines[4]);
+    EXPECT_TRUE(ResultsLines(0).empty());
+
+    // Only the current document (the last opened has no match).
+    ClearResultsLines();
+    search.flags = 0;
+    const FindAllCounts one = FindAllInDocs(tabs, search, false);
+    EXPECT_EQ(0, one.total);
+    EXPECT_EQ(1, one.searched);
+    ASSERT_EQ(1u, ResultsLines(0).size());
+    EXPECT_EQ(L"0 matches in 0 files (1 files searched).", ResultsLines(0)[0]);
+    ClearResultsLines();
+}
+
+TEST_F(TabsFixture, ReplaceAllSumsOverItsScopeAndAnUnknownScopeReplacesNothing)
+{
+    EditDoc* docs[3] = {};
+    const std::string texts[3] = {"a-a-a", "a", "b-a"};
+    for (int i = 0; i < 3; ++i) {
+        docs[i] = DocTabs::Open(tabs, MakeFile(L"r" + std::to_wstring(i) + L".txt", texts[i]).c_str());
+        ASSERT_TRUE(docs[i]);
+    }
+    SearchRecord search;
+    lstrcpyW(search.findText, L"a");
+    lstrcpyW(search.replaceText, L"xy");
+
+    EXPECT_EQ(0, ReplaceAllInDocs(tabs, search, 7));
+    EXPECT_EQ("b-a", TextOfDoc(*docs[2]));
+
+    // The selection of the current document only: "b-a" with "-a" selected.
+    EditorCall(*docs[2], SCI_SETSEL, 1, 3);
+    EXPECT_EQ(1, ReplaceAllInDocs(tabs, search, kReplaceInSelection));
+    EXPECT_EQ("b-xy", TextOfDoc(*docs[2]));
+    EXPECT_EQ(1, EditorCall(*docs[2], SCI_GETSELECTIONSTART));
+    EXPECT_EQ(4, EditorCall(*docs[2], SCI_GETSELECTIONEND));
+
+    EXPECT_EQ(4, ReplaceAllInDocs(tabs, search, kReplaceInAllDocuments));
+    EXPECT_EQ("xy-xy-xy", TextOfDoc(*docs[0]));
+    EXPECT_EQ("xy", TextOfDoc(*docs[1]));
+    EXPECT_EQ("b-xy", TextOfDoc(*docs[2]));
+
+    // A replacement that holds the find text is not searched again.
+    lstrcpyW(search.findText, L"x");
+    lstrcpyW(search.replaceText, L"xx");
+    EXPECT_EQ(1, ReplaceAllInDocs(tabs, search, kReplaceInDocument));
+    EXPECT_EQ("b-xxy", TextOfDoc(*docs[2]));
+
+    // Each document's replacement is one undoable action.
+    EditorCall(*docs[0], SCI_UNDO);
+    EXPECT_EQ("a-a-a", TextOfDoc(*docs[0]));
+}
+
+TEST_F(TabsFixture, TabTooltipShowsTheTitleOrTheFullPathAsSet)
+{
+    ASSERT_TRUE(DocTabs::Open(tabs, MakeFile(L"tip.txt", "x").c_str()));
+    ASSERT_TRUE(DocTabs::Open(tabs, nullptr));
+    wchar_t text[80];
+    g_mainState.config2 &= ~Config2::kTabTooltipFullPath;
+    ASSERT_TRUE(DocTabs::TooltipText(tabs, 0, text, 80));
+    EXPECT_STREQ(L"tip.txt", text);
+    g_mainState.config2 |= Config2::kTabTooltipFullPath;
+    ASSERT_TRUE(DocTabs::TooltipText(tabs, 0, text, 80));
+    EXPECT_EQ(dir.File(L"tip.txt").substr(0, 79), std::wstring(text));
+    wchar_t small[5];
+    ASSERT_TRUE(DocTabs::TooltipText(tabs, 0, small, 5));
+    EXPECT_EQ(4u, wcslen(small));
+    EXPECT_FALSE(DocTabs::TooltipText(tabs, 9, text, 80));
+    EXPECT_STREQ(L"", text);
 }

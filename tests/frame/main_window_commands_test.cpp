@@ -199,9 +199,11 @@ TEST_F(CommandWindowFixture, PanelRadioMarksFollowTheOptionBits)
     // A hidden panel marks none of its pages.
     c1 &= ~(Config1::kSidePanel | Config1::kBottomPanel);
     SendMessageW(main, WM_INITMENU, reinterpret_cast<WPARAM>(bar), 0);
-    for (UINT id = 90; id <= 96; ++id)
-        if (id != 93)
+    for (UINT id = 90; id <= 96; ++id) {
+        if (id != 93) {
             EXPECT_FALSE(Checked(id)) << id;
+        }
+    }
     EXPECT_FALSE(Checked(88));
     EXPECT_FALSE(Checked(89));
 
