@@ -226,3 +226,32 @@ TEST(Dispatcher, SmallFormats)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ToolDialogSlot, AnOpenOrganizerOrSameKindIsOnlyFocusedAnotherFindDialogIsClosed)
+{
+    const HWND savedDialog = g_mainState.modelessDialog;
+    const int savedKind = g_mainState.modelessKind;
+    HWND dialog = CreateWindowExW(0, L"STATIC", L"tool", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(nullptr, dialog);
+    for (int kind : {kOrganizeFavoritesDialogKind, kFindDialogKind}) {
+        g_mainState.modelessDialog = dialog;
+        g_mainState.modelessKind = kind;
+        OpenToolDialog(g_mainState, kFindDialogKind);
+        EXPECT_EQ(dialog, g_mainState.modelessDialog) << kind;
+        EXPECT_EQ(kind, g_mainState.modelessKind);
+        EXPECT_TRUE(IsWindow(dialog));
+    }
+    // Replace while find is open: the find dialog goes first.
+    OpenToolDialog(g_mainState, kReplaceDialogKind);
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_NE(dialog, g_mainState.modelessDialog);
+    if (g_mainState.modelessDialog)
+        DestroyWindow(g_mainState.modelessDialog);
+    g_mainState.modelessDialog = savedDialog;
+    g_mainState.modelessKind = savedKind;
+}
+
+} // namespace
