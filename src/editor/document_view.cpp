@@ -11,6 +11,8 @@
 #include "editor/language_table.h"
 #include "editor/pending_docview.h"
 #include "frame/status_bar.h"
+#include "frame/main_menu.h"
+#include "frame/popup_menus.h"
 #include "frame/main_window.h"
 
 #include <commctrl.h>
@@ -424,7 +426,7 @@ LRESULT EditDoc::OnNotify(EditDoc& doc, HWND, const SCNotification& notification
     case SCN_UPDATEUI: {
         UpdateBraceMatch(doc);
         HighlightOccurrences(doc);
-        UpdateEditCommands();
+        UpdateEditCommands(g_mainState, &doc);
         const int parts = notification.updated & (SC_UPDATE_CONTENT | SC_UPDATE_SELECTION);
         if (parts)
             UpdateStatusBar(g_mainState, parts);

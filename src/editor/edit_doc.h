@@ -136,4 +136,13 @@ struct EditDoc : EditorPart {
     static int FindAllLines(EditDoc& doc, const SearchRecord& search);
     // Replaces every match in the document or its selection; the number of replacements.
     static int ReplaceAll(EditDoc& doc, const SearchRecord& search, bool inSelection);
+
+    // The editing commands of the menus and shortcuts: 1 when the id was handled.
+    static int ExecCommand(EditDoc& doc, int command);
+    // Search with the shared find parameters.
+    static int FindNext(EditDoc& doc, const SearchRecord& search);
+    static int FindPrev(EditDoc& doc, const SearchRecord& search);
+    static void MarkAll(EditDoc& doc, const SearchRecord& search, bool bookmark);
+    // Moves the caret to a 1-based line.
+    static void GotoLine(EditDoc& doc, int line);
 };

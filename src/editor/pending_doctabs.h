@@ -18,7 +18,3 @@ void RemoveSymbolTreeFor(EditDoc& doc);
 void RebuildSymbolTree(EditDoc& doc);
 void DestroyAllSymbolTrees();
 
-
-// The dispatcher's tab commands: 962 closes the tab lParam, 963 moves the tab
-// lParam & 0xFFFF to lParam >> 16. True when the command was one of them.
-bool DispatchTabCommand(DocTabs& tabs, int command, LPARAM lParam);

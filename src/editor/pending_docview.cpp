@@ -10,10 +10,6 @@ void LoadApiFiles()
 {
 }
 
-void UpdateEditCommands()
-{
-}
-
 // The line-number margin, wide enough for the line count, or hidden.
 void EditDoc::ShowLineNumbers(EditDoc& doc, bool show)
 {
@@ -24,18 +20,6 @@ void EditDoc::ShowLineNumbers(EditDoc& doc, bool show)
         width = static_cast<int>(EditorCall(doc, SCI_TEXTWIDTH, STYLE_LINENUMBER, reinterpret_cast<sptr_t>(digits)));
     }
     EditorCall(doc, SCI_SETMARGINWIDTHN, 0, width);
-}
-
-wchar_t* MakeAllFilesFilter(wchar_t* buffer, size_t capacity)
-{
-    static const wchar_t kFilter[] = L"All files (*.*)\0*.*\0";
-    if (capacity < sizeof(kFilter) / sizeof(wchar_t)) {
-        if (capacity >= 2)
-            buffer[0] = buffer[1] = 0;
-        return buffer;
-    }
-    std::memcpy(buffer, kFilter, sizeof(kFilter));
-    return buffer;
 }
 
 // For now there is no search text to take.

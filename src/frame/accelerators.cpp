@@ -5,7 +5,7 @@
 #include "core/translation_table.h"
 #include "frame/hotkey_text.h"
 #include "frame/menu_icons.h"
-#include "frame/pending_commands.h"
+#include "frame/main_menu.h"
 #include "frame/startup.h"
 #include "frame/shortcuts.h"
 #include "frame/toolbars.h"

@@ -27,10 +27,12 @@
 #include "frame/shortcuts.h"
 #include "frame/status_bar.h"
 #include "frame/toolbars.h"
-#include "frame/pending_commands.h"
 #include "frame/drop_files.h"
 #include "frame/new_document.h"
 #include "frame/theme_mode.h"
+#include "frame/main_command.h"
+#include "frame/main_menu.h"
+#include "frame/popup_menus.h"
 #include "frame/pending_startup.h"
 #include "frame/startup.h"
 #include "frame/tab_host.h"
@@ -622,7 +624,7 @@ LRESULT OnMainNotify(MainFrameState& state, NMHDR* header)
         } else if (docTooltip && header->hwndFrom == docTooltip) {
             if (state.config2 & Config2::kTabTooltipFullPath)
                 DocTabs::TooltipText(*state.docTabs, static_cast<int>(header->idFrom), info.szText,
-                                     kDocTooltipLength + 1);
+                                     static_cast<size_t>(kDocTooltipLength + 1));
         } else {
             GetMenuCommandText(static_cast<int>(header->idFrom), info.szText, kTooltipCapacity);
         }

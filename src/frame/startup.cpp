@@ -7,6 +7,7 @@
 
 #include <Scintilla.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cwchar>
 
@@ -22,6 +23,7 @@
 #include "editor/edit_doc.h"
 #include "editor/pending_docview.h"
 #include "editor/style_theme.h"
+#include "frame/build_info.h"
 #include "frame/main_window.h"
 #include "frame/accelerators.h"
 #include "frame/menu_icons.h"
@@ -573,9 +575,9 @@ int OvrikWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
             RegisterAppPath(true);
             if (!FileExists(g_iniPath)) {
                 TranslationTable::AutoSelect();
+                // The page is told the architecture this copy was built for.
                 char page[64];
-                _snprintf(page, 64, "thank-you?p=ovrik&v=%s&a=%d", "2.3", 2);
-                page[63] = '\0';
+                std::snprintf(page, sizeof(page), "thank-you?p=ovrik&v=%s&a=%d", "2.3", BuildArchitectureCode());
                 OpenWebPage(page);
             }
             EnsureSnippetsFile();

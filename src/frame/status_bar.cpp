@@ -1,5 +1,7 @@
 #include "frame/status_bar.h"
 
+#include "frame/main_menu.h"
+
 #include "core/settings.h"
 #include "core/translation_table.h"
 #include "editor/doc_tabs.h"
@@ -7,6 +9,7 @@
 #include "editor/language_table.h"
 #include "editor/pending_docview.h"
 #include "editor/pending_editcmds.h"
+#include "frame/main_menu.h"
 #include "frame/window_helpers.h"
 
 #include <commctrl.h>
@@ -129,8 +132,8 @@ void ApplyStatusBarParts(MainFrameState& state, int width)
 
 void UpdateStatusBar(MainFrameState& state, int what)
 {
-    UpdateEditCommands();
     EditDoc* doc = state.docTabs ? state.docTabs->current : nullptr;
+    UpdateEditCommands(state, doc);
     if (!doc) {
         for (int part = 0; part < kStatusPartCount; ++part)
             SetStatusText(part, L"");

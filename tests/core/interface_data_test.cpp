@@ -301,6 +301,7 @@ TEST(BuiltinStrings, FormatsTakeWhatTheirCallersPass)
         {59, L"%s"},       // the path to delete
         {66, L"%d"},       // the untitled counter
         {73, L"%s"},       // the path of a file that cannot be opened
+        {75, L"%s"},       // the path of a favorites file that cannot be read
     };
     for (int id = 1; id <= 900; ++id) {
         const BuiltinText stored = BuiltinString(id);

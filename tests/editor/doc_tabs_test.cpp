@@ -24,6 +24,21 @@ namespace {
 
 DocTabs* g_testTabs = nullptr;
 
+// The tab strip's two commands as the main window carries them out: 962 closes the
+// tab lParam, 963 moves the tab lParam & 0xFFFF to lParam >> 16.
+bool DispatchTabCommand(DocTabs& tabs, int command, LPARAM lParam)
+{
+    if (command == 962) {
+        DocTabs::CloseTab(tabs, static_cast<int>(lParam));
+        return true;
+    }
+    if (command == 963) {
+        DocTabs::MoveTab(tabs, static_cast<int>(lParam & 0xFFFF), static_cast<int>((lParam >> 16) & 0xFFFF));
+        return true;
+    }
+    return false;
+}
+
 // The main window's part for the tests: the tab commands go to the document
 // manager and editor notifications to their document, as in the program.
 LRESULT CALLBACK TestMainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

@@ -1,0 +1,35 @@
+// The favorites menu: the fixed add and organize items followed by the tree of
+// "favorite.xml" beside the executable, and the command that appends the current
+// file to that tree.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "core/xml_document.h"
+#include "panels/pending_favorites.h"
+
+struct MainFrameState;
+
+// The entries of the favorites menu in id order: entry i has the command id 450 + i.
+// Never longer than the id range (kFavoritesMenuCapacity).
+std::vector<FavoritesItem>& FavoritesMenuList();
+
+// The path of "favorite.xml" beside the executable (MAX_PATH characters); false
+// when it does not fit.
+bool FavoritesFilePath(wchar_t* path);
+
+// Rebuilds the favorites popup of the menu (null: the main window's menu) below its
+// two fixed items, and the favorites menu list with it.
+void BuildFavoritesMenu(MainFrameState& state, HMENU menu);
+// Appends the children of a favorites element to the menu, categories as
+// submenus. text is a scratch buffer of MAX_PATH characters; info the item info
+// with the mask to use.
+void FillFavoritesSubmenu(const XmlNode* node, HMENU menu, wchar_t* text, MENUITEMINFOW& info);
+// True when a file entry anywhere below the element has the path (any letter case).
+bool FavoritesContainsPath(const XmlNode* node, const char* utf8Path);
+// Appends the current document's file to "favorite.xml" unless it is there already,
+// then rebuilds the menu. A file that exists but cannot be read is never
+// overwritten: the user is told and nothing changes. True when the file was written.
+bool AddToFavorites(MainFrameState& state);

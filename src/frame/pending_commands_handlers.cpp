@@ -1,0 +1,133 @@
+#include "frame/pending_commands_handlers.h"
+
+#include "core/ini_file.h"
+#include "core/settings.h"
+#include "frame/command_ids.h"
+
+bool IsPendingCommand(unsigned id)
+{
+    switch (id) {
+    case 11: case 12:                // session files
+    case 21: case 22: case 23:       // show the file's location
+    case 24: case 25: case 26:       // copy its path
+    case 48: case 65:                // sort lines, date and time
+    case 90: case 91: case 92: case 93: case 94: case 95: case 96:   // panel pages
+    case 141: case 142: case 143: case 144: case 145: case 146: case 147:   // find
+    case 148: case 149: case 150: case 153:
+    case 161: case 162: case 163: case 164: case 165: case 166:      // build runs
+    case 171: case 173: case 175:
+    case 181: case 183:              // options, editor font
+    case 192: case 203: case 206:    // organize favorites, last tab, window list
+    case 211: case 216: case 217: case 218:   // help
+        return true;
+    default:
+        break;
+    }
+    // Choosing a style needs the style switch.
+    if (ClassifyCommand(id, false) == CommandClass::Style)
+        return true;
+    // The editing commands go to the document's command handler, a stand-in too.
+    return ClassifyCommand(id, false) == CommandClass::Forwarded && id >= 13 && id <= 218;
+}
+
+void ShowSidePage(MainFrameState&, int, bool)
+{
+}
+
+void ShowBottomPage(MainFrameState&, int, bool)
+{
+}
+
+bool OpenPath(MainFrameState&, const wchar_t*, bool)
+{
+    return false;
+}
+
+void CopyPathToClipboard(MainFrameState&, int)
+{
+}
+
+void OpenCommandPrompt(MainFrameState&)
+{
+}
+
+void GetFontList(std::vector<std::wstring>& fonts)
+{
+    IniReadSection(g_iniPath, L"Font", fonts);
+    if (fonts.empty())
+        fonts = {L"Courier New, 10", L"Consolas, 10", L"DejaVu Sans Mono, 10", L"Source Code Pro, 10", L"Fixedsys"};
+}
+
+void ChooseEditorFont(MainFrameState&)
+{
+}
+
+namespace {
+
+INT_PTR EndAtOnce(HWND dialog, UINT message)
+{
+    if (message == WM_INITDIALOG) {
+        EndDialog(dialog, -1);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+} // namespace
+
+INT_PTR CALLBACK SortLinesDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { return EndAtOnce(dialog, message); }
+INT_PTR CALLBACK GotoLineDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { return EndAtOnce(dialog, message); }
+INT_PTR CALLBACK SymbolListDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { return EndAtOnce(dialog, message); }
+INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { return EndAtOnce(dialog, message); }
+INT_PTR CALLBACK TextBoxDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { return EndAtOnce(dialog, message); }
+INT_PTR CALLBACK WindowListDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { return EndAtOnce(dialog, message); }
+INT_PTR CALLBACK BatchBuildDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { return EndAtOnce(dialog, message); }
+
+INT_PTR CALLBACK FindDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+INT_PTR CALLBACK ReplaceDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+INT_PTR CALLBACK FindInFilesDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+INT_PTR CALLBACK OrganizeFavoritesDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+void CloseFindDialog(HWND dialog)
+{
+    if (dialog)
+        DestroyWindow(dialog);
+    if (g_mainState.modelessDialog == dialog) {
+        g_mainState.modelessDialog = nullptr;
+        g_mainState.modelessKind = 0;
+    }
+}
+
+const char* CommandLineUsageText()
+{
+    return "";
+}
+
+void InsertDateTime(EditDoc&)
+{
+}
+
+void ShowContextHelp(MainFrameState&)
+{
+}
+
+void ShowHelpContents(MainFrameState&)
+{
+}
+
+void ShowOptionsDialog(HWND, int)
+{
+}
+
+void StartUpdateCheck(HWND, bool)
+{
+}
+
+void ShowBugReportDialog(HWND, const wchar_t*)
+{
+}
+
+int PreviousShownTab(const DocTabs&)
+{
+    return -1;
+}

@@ -1,0 +1,5 @@
+#include "frame/pending_style_menu.h"
+
+void SelectStyle(MainFrameState&, int)
+{
+}
