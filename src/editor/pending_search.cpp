@@ -42,7 +42,7 @@ std::string FindBytes(const SearchRecord& search)
 void AddResultsLine(MainFrameState& state, const wchar_t* text, int pane)
 {
     Lines(pane).push_back(text ? text : L"");
-    HWND list = state.outputLists[pane == 1 ? 2 : 1];
+    HWND list = state.outputLists[pane == 1 ? 1 : 0];
     if (list && text)
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
 }

@@ -10,7 +10,7 @@
 #include "core/ini_file.h"
 #include "core/settings.h"
 #include "core/xml_document.h"
-#include "editor/pending_languages.h"
+#include "frame/style_menu.h"
 
 GlobalStyles g_globalStyles = {};
 COLORREF g_panelBackColour = 0;

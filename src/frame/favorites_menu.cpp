@@ -16,7 +16,7 @@
 #include "frame/accelerators.h"
 #include "frame/image_lists.h"
 #include "frame/menu_icons.h"
-#include "frame/pending_style_menu.h"
+#include "frame/style_menu.h"
 #include "frame/status_bar.h"
 #include "frame/toolbars.h"
 #include "frame/window_helpers.h"

@@ -23,9 +23,6 @@ bool IsPendingCommand(unsigned id)
     default:
         break;
     }
-    // Choosing a style needs the style switch.
-    if (ClassifyCommand(id, false) == CommandClass::Style)
-        return true;
     // The editing commands go to the document's command handler, a stand-in too.
     return ClassifyCommand(id, false) == CommandClass::Forwarded && id >= 13 && id <= 218;
 }

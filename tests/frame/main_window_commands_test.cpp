@@ -304,6 +304,75 @@ TEST_F(StyleMenuFixture, TheStyleRadioFollowsTheStyleKey)
     BuildFavoritesMenu(g_mainState, nullptr);
 }
 
+// A theme with its own default background beside the program, and a broken one.
+struct StyleChoiceFixture : CommandWindowFixture {
+    std::wstring styles = ExeFolder() + L"style";
+    void BeforeStart() override
+    {
+        CreateDirectoryW(styles.c_str(), nullptr);
+        WriteFileBytes(styles + L"\\Alpha.xml",
+                       "<ovrik><styles name=\"Global Styles\">"
+                       "<style id=\"32\" name=\"Default Style\">fore:#000000,back:#102030</style>"
+                       "</styles></ovrik>");
+        WriteFileBytes(styles + L"\\Broken.xml", "<other/>");
+    }
+    void TearDown() override
+    {
+        CommandWindowFixture::TearDown();
+        RemoveTree(styles);
+    }
+    HMENU StyleMenu() { return GetSubMenu(GetMainSubMenu(5, GetMenu(main)), 1); }
+    UINT StyleId(const wchar_t* name)
+    {
+        HMENU menu = StyleMenu();
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            wchar_t text[64] = {};
+            GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+            if (std::wstring(text) == name)
+                return GetMenuItemID(menu, i);
+        }
+        return 0;
+    }
+    bool Checked(UINT id) { return (GetMenuState(StyleMenu(), id, MF_BYCOMMAND) & MF_CHECKED) != 0; }
+    std::wstring StyleKey()
+    {
+        wchar_t value[64] = {};
+        IniReadString(g_iniPath, L"style", value, 64);
+        return value;
+    }
+};
+
+TEST_F(StyleChoiceFixture, ChoosingAStyleRecoloursTheDocumentsRemembersItAndMovesTheMark)
+{
+    SendMessageW(main, WM_COMMAND, 2, 0);
+    ASSERT_TRUE(g_mainState.docTabs && g_mainState.docTabs->current);
+    EditDoc& doc = *g_mainState.docTabs->current;
+    const UINT alpha = StyleId(L"Alpha");
+    const UINT broken = StyleId(L"Broken");
+    ASSERT_NE(0u, alpha);
+    ASSERT_NE(0u, broken);
+    const sptr_t builtinBack = EditorCall(doc, SCI_STYLEGETBACK, STYLE_DEFAULT);
+
+    SendMessageW(main, WM_COMMAND, alpha, 0);
+    EXPECT_EQ(RGB(0x10, 0x20, 0x30), EditorCall(doc, SCI_STYLEGETBACK, STYLE_DEFAULT));
+    EXPECT_EQ(L"Alpha", StyleKey());
+    EXPECT_TRUE(Checked(alpha));
+    EXPECT_FALSE(Checked(400));
+
+    // A theme that does not load leaves theme, key and mark as they were.
+    SendMessageW(main, WM_COMMAND, broken, 0);
+    EXPECT_EQ(RGB(0x10, 0x20, 0x30), EditorCall(doc, SCI_STYLEGETBACK, STYLE_DEFAULT));
+    EXPECT_EQ(L"Alpha", StyleKey());
+    EXPECT_TRUE(Checked(alpha));
+    EXPECT_FALSE(Checked(broken));
+
+    SendMessageW(main, WM_COMMAND, 400, 0);
+    EXPECT_EQ(builtinBack, EditorCall(doc, SCI_STYLEGETBACK, STYLE_DEFAULT));
+    EXPECT_EQ(L"", StyleKey());
+    EXPECT_TRUE(Checked(400));
+    EXPECT_FALSE(Checked(alpha));
+}
+
 // Runs on the menu's own loop: takes the screenshot, then closes the menu.
 UINT_PTR g_menuTimer = 0;
 const char* g_shotName = nullptr;

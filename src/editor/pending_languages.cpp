@@ -1,5 +1,0 @@
-#include "editor/pending_languages.h"
-
-void RecolorPanels(MainFrameState&)
-{
-}

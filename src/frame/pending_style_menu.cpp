@@ -1,5 +1,0 @@
-#include "frame/pending_style_menu.h"
-
-void SelectStyle(MainFrameState&, int)
-{
-}

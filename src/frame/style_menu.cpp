@@ -1,0 +1,77 @@
+#include "frame/style_menu.h"
+
+#include "core/settings.h"
+#include "editor/doc_tabs.h"
+#include "editor/edit_doc.h"
+#include "editor/editor_setup.h"
+#include "editor/style_theme.h"
+#include "frame/command_ids.h"
+#include "frame/main_window.h"
+#include "frame/pending_startup.h"
+
+#include <commctrl.h>
+
+namespace {
+
+// The style submenu: the second item of the Options menu.
+HMENU StyleMenu(const MainFrameState& state)
+{
+    HMENU options = GetMainSubMenu(5, state.mainWindow ? GetMenu(state.mainWindow) : nullptr);
+    return options ? GetSubMenu(options, 1) : nullptr;
+}
+
+BOOL CALLBACK RecolorTree(HWND window, LPARAM)
+{
+    wchar_t name[32] = {};
+    GetClassNameW(window, name, 32);
+    if (lstrcmpiW(name, WC_TREEVIEWW) == 0) {
+        SendMessageW(window, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(g_panelBackColour));
+        SendMessageW(window, TVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(g_panelForeColour));
+    }
+    return TRUE;
+}
+
+void Repaint(HWND window)
+{
+    if (window)
+        InvalidateRect(window, nullptr, TRUE);
+}
+
+} // namespace
+
+void SelectStyle(MainFrameState& state, int command)
+{
+    HMENU styles = StyleMenu(state);
+    if (!styles)
+        return;
+    wchar_t name[32] = {};
+    if (GetMenuStringW(styles, static_cast<UINT>(command), name, 32, MF_BYCOMMAND) <= 0 || !name[0])
+        return;
+    if (!ApplyStyleChoice(command, name))
+        return;
+    if (state.docTabs) {
+        const int count = DocTabs::TabCount(*state.docTabs);
+        for (int i = 0; i < count; ++i) {
+            EditDoc* doc = DocTabs::DocAt(*state.docTabs, i);
+            if (doc && doc->language)
+                ApplyLanguage(static_cast<EditorPart&>(*doc), *doc->language);
+        }
+    }
+    CheckMenuRadioItem(styles, CommandRange::kStyleFirst, CommandRange::kMoreStylesLast, static_cast<UINT>(command),
+                       MF_BYCOMMAND);
+}
+
+void RecolorPanels(MainFrameState& state)
+{
+    // Symbol trees live below the symbol panel, one per document.
+    if (state.symbolPanel)
+        EnumChildWindows(state.symbolPanel, RecolorTree, 0);
+    for (HWND list : {state.outputLists[0], state.outputLists[1]})
+        Repaint(list ? GetParent(list) : nullptr);
+    Repaint(state.findResultsPanel1);
+    Repaint(state.findResultsPanel2);
+    Repaint(state.snippetsPanel);
+    Repaint(state.folderPanel);
+    if (state.outputEditor)
+        ApplyOutputStyles(state.outputEditor);
+}
