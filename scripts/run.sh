@@ -10,6 +10,16 @@ source "$here/wine-env.sh"
 ovrik_build_all
 ovrik_prepare_prefix
 
+exe="$ovrik_build/src/ovrik.exe"
+winctl="$ovrik_build/scripts/winctl.exe"
+headless=
+if [ -z "${DISPLAY:-}" ]; then
+    headless=1
+    trap '[ -n "${ovrik_xvfb_pid:-}" ] && kill "$ovrik_xvfb_pid" 2>/dev/null || true' EXIT
+    # Before any Wine process: the first one starts Wine's desktop on the display it sees.
+    ovrik_start_xvfb
+fi
+
 args=()
 for a in "$@"; do
     case "$a" in
@@ -18,14 +28,9 @@ for a in "$@"; do
     esac
 done
 
-exe="$ovrik_build/src/ovrik.exe"
-winctl="$ovrik_build/scripts/winctl.exe"
-if [ -n "${DISPLAY:-}" ]; then
+if [ -z "$headless" ]; then
     exec wine "$exe" "${args[@]}"
 fi
-
-trap '[ -n "${ovrik_xvfb_pid:-}" ] && kill "$ovrik_xvfb_pid" 2>/dev/null || true' EXIT
-ovrik_start_xvfb
 wine "$exe" "${args[@]}" &
 program=$!
 shot="$ovrik_build/screenshot.png"
