@@ -5,12 +5,18 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <gtest/gtest.h>
+
 #include <cwctype>
 #include <string>
 
 #include "core/ini_file.h"
 #include "core/settings.h"
+#include "editor/doc_tabs.h"
+#include "editor/edit_doc.h"
+#include "frame/startup.h"
 #include "frame/toolbars.h"
+#include "support/test_support.h"
 
 // Points the ini files at a folder for one test and back where they were afterwards.
 class IniPathsIn {
@@ -95,3 +101,47 @@ inline std::wstring ModifierName(unsigned vk)
     }
     return name;
 }
+
+// The program's real main window, made in this process as WinMain makes it. The
+// suite's own "ovrik.ini" is removed first so that it does not decide what the tests
+// see; settings a test writes in BeforeStart are what the window starts with.
+struct RealMainWindowFixture : ::testing::Test {
+    uint32_t savedConfig1 = g_mainState.config1;
+    uint32_t savedConfig2 = g_mainState.config2;
+    HWND main = nullptr;
+    ovrik_test::TempDir dir;
+
+    virtual void BeforeStart() {}
+
+    void SetUp() override
+    {
+        DeleteFileW(g_iniPath);
+        BeforeStart();
+        main = StartMainWindow(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
+        ASSERT_NE(main, nullptr);
+        ovrik_test::PumpMessages(100);
+    }
+    void TearDown() override
+    {
+        // Nothing may be asked while the window goes.
+        if (g_mainState.docTabs) {
+            for (int i = DocTabs::TabCount(*g_mainState.docTabs) - 1; i >= 0; --i)
+                if (EditDoc* doc = DocTabs::DocAt(*g_mainState.docTabs, i))
+                    doc->modified = 0;
+        }
+        g_mainState.filesHistory.Clear();
+        g_mainState.projectsHistory.Clear();
+        DestroyMainWindow();
+        EXPECT_EQ(g_mainState.mainWindow, nullptr);
+        g_mainState.config1 = savedConfig1;
+        g_mainState.config2 = savedConfig2;
+        DeleteFileW(g_iniPath);
+    }
+
+    std::wstring MakeFile(const wchar_t* name, const std::string& text = "text\r\n")
+    {
+        const std::wstring path = dir.File(name);
+        ovrik_test::WriteFileBytes(path, text);
+        return path;
+    }
+};

@@ -21,6 +21,8 @@
 #include "frame/tab_host.h"
 #include "support/test_support.h"
 
+#include "frame_window.h"
+
 using ovrik_test::ExeFolder;
 using ovrik_test::PumpMessages;
 using ovrik_test::ReadFileBytes;
@@ -30,49 +32,12 @@ using ovrik_test::WriteFileBytes;
 
 namespace {
 
-// The program's main window made in this process; settings written before it
-// starts are what it starts with.
-struct CommandWindowFixture : ::testing::Test {
-    uint32_t savedConfig1 = g_mainState.config1;
-    uint32_t savedConfig2 = g_mainState.config2;
-    HWND main = nullptr;
-    TempDir dir;
-
-    virtual void BeforeStart() {}
-
-    void SetUp() override
-    {
-        DeleteFileW(g_iniPath);
-        BeforeStart();
-        main = StartMainWindow(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
-        ASSERT_NE(main, nullptr);
-        PumpMessages(100);
-    }
-    void TearDown() override
-    {
-        if (g_mainState.docTabs) {
-            for (int i = DocTabs::TabCount(*g_mainState.docTabs) - 1; i >= 0; --i)
-                if (EditDoc* doc = DocTabs::DocAt(*g_mainState.docTabs, i))
-                    doc->modified = 0;
-        }
-        g_mainState.filesHistory.Clear();
-        g_mainState.projectsHistory.Clear();
-        DestroyMainWindow();
-        g_mainState.config1 = savedConfig1;
-        g_mainState.config2 = savedConfig2;
-        DeleteFileW(g_iniPath);
-    }
-
+// The real main window, driven through its commands and menus.
+struct CommandWindowFixture : RealMainWindowFixture {
     LRESULT Command(WPARAM id, LPARAM lParam = 0) { return SendMessageW(main, WM_COMMAND, id, lParam); }
     DocTabs& Tabs() { return *g_mainState.docTabs; }
     int Count() { return DocTabs::TabCount(Tabs()); }
     int Selected() { return static_cast<int>(SendMessageW(Tabs().tabControl, TCM_GETCURSEL, 0, 0)); }
-    std::wstring MakeFile(const wchar_t* name)
-    {
-        const std::wstring path = dir.File(name);
-        WriteFileBytes(path, "text\r\n");
-        return path;
-    }
     bool Checked(UINT id) { return (GetMenuState(GetMenu(main), id, MF_BYCOMMAND) & MF_CHECKED) != 0; }
     bool Greyed(HMENU menu, UINT id, UINT by = MF_BYCOMMAND) { return (GetMenuState(menu, id, by) & MF_GRAYED) != 0; }
     // The popup of the menu bar whose first item has the id.

@@ -19,42 +19,16 @@
 #include "frame/tab_host.h"
 #include "support/test_support.h"
 
+#include "frame_window.h"
+
 using ovrik_test::PumpMessages;
 using ovrik_test::TempDir;
 using ovrik_test::WriteFileBytes;
 
 namespace {
 
-// The real main window of the program, made in this process as WinMain makes it.
-struct MainWindowFixture : ::testing::Test {
-    uint32_t savedConfig1 = g_mainState.config1;
-    uint32_t savedConfig2 = g_mainState.config2;
-    HWND main = nullptr;
-    TempDir dir;
-
-    void SetUp() override
-    {
-        // The suite's own "ovrik.ini" must not decide what the tests see.
-        DeleteFileW(g_iniPath);
-        main = StartMainWindow(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
-        ASSERT_NE(main, nullptr);
-        PumpMessages(100);
-    }
-    void TearDown() override
-    {
-        DestroyMainWindow();
-        EXPECT_EQ(g_mainState.mainWindow, nullptr);
-        g_mainState.config1 = savedConfig1;
-        g_mainState.config2 = savedConfig2;
-        DeleteFileW(g_iniPath);
-    }
-
-    std::wstring MakeFile(const wchar_t* name, const std::string& text)
-    {
-        const std::wstring path = dir.File(name);
-        WriteFileBytes(path, text);
-        return path;
-    }
+// The real main window with a few ways to look at it.
+struct MainWindowFixture : RealMainWindowFixture {
     HWND Strip() const { return g_mainState.docTabs->tabControl; }
     int Tabs() const { return DocTabs::TabCount(*g_mainState.docTabs); }
     RECT ChildRect(HWND child) const
