@@ -25,18 +25,30 @@ ovrik_prepare_prefix() {
     touch "$WINEPREFIX/.ovrik-ready-2"
 }
 
-# Starts Xvfb on a free display; sets DISPLAY and ovrik_xvfb_pid.
+# Starts Xvfb on a free display; sets DISPLAY and ovrik_xvfb_pid. Two runs started
+# at the same moment may pick the same number: the one whose server did not get the
+# display (its lock file names another process) moves on to the next number.
 ovrik_start_xvfb() {
-    local n=90
-    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    ovrik_xvfb_pid=$!
-    local i
-    for i in $(seq 1 100); do
-        [ -e "/tmp/.X11-unix/X$n" ] && break
-        sleep 0.1
+    local n=90 i attempt
+    for attempt in 1 2 3 4 5 6 7 8; do
+        while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        ovrik_xvfb_pid=$!
+        for i in $(seq 1 100); do
+            [ -e "/tmp/.X11-unix/X$n" ] && break
+            kill -0 "$ovrik_xvfb_pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        if kill -0 "$ovrik_xvfb_pid" 2>/dev/null &&
+            [ "$(tr -d ' ' < "/tmp/.X$n-lock" 2>/dev/null)" = "$ovrik_xvfb_pid" ]; then
+            export DISPLAY=":$n"
+            return 0
+        fi
+        kill "$ovrik_xvfb_pid" 2>/dev/null
+        n=$((n + 1))
     done
-    export DISPLAY=":$n"
+    echo "wine-env: no free X display" >&2
+    return 1
 }
 
 # Configures (once) and builds everything.
