@@ -144,6 +144,36 @@ TEST_F(CommandWindowFixture, RecentFilesSubmenuIsFilledWhenItOpens)
     EXPECT_TRUE(Greyed(recent, 0, MF_BYPOSITION));
 }
 
+TEST_F(CommandWindowFixture, WindowMenuListsTheTabsEachTimeItOpensAndSelectsTheChosenOne)
+{
+    HMENU window = nullptr;
+    HMENU bar = GetMenu(main);
+    for (int i = 0; i < GetMenuItemCount(bar) && !window; ++i)
+        if (HMENU sub = GetSubMenu(bar, i); sub && GetMenuItemID(sub, 0) == 201)
+            window = sub;
+    ASSERT_NE(nullptr, window);
+    const int fixedItems = 7;   // the window commands above the list
+
+    for (const wchar_t* name : {L"one.txt", L"two.txt"})
+        ASSERT_NE(nullptr, DocTabs::Open(Tabs(), MakeFile(name).c_str()));
+    const int tabs = Count();
+    // Opened twice: the list is made anew, not appended again.
+    for (int round = 0; round < 2; ++round) {
+        SendMessageW(main, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(window), 6);
+        ASSERT_EQ(fixedItems + 1 + tabs, GetMenuItemCount(window));
+    }
+    EXPECT_EQ(550u, GetMenuItemID(window, fixedItems + 1));
+    EXPECT_EQ(static_cast<UINT>(549 + tabs), GetMenuItemID(window, fixedItems + tabs));
+    EXPECT_TRUE(Checked(static_cast<UINT>(549 + tabs)));
+    wchar_t text[MAX_PATH + 8] = {};
+    GetMenuStringW(window, static_cast<UINT>(549 + tabs), text, MAX_PATH + 8, MF_BYCOMMAND);
+    EXPECT_EQ(L"&" + std::to_wstring(tabs) + L" " + dir.File(L"two.txt"), text);
+
+    Command(static_cast<WPARAM>(548 + tabs));
+    EXPECT_EQ(tabs - 2, Selected());
+    EXPECT_EQ(0, lstrcmpiW(Tabs().current->path, dir.File(L"one.txt").c_str()));
+}
+
 TEST_F(CommandWindowFixture, PanelRadioMarksFollowTheOptionBits)
 {
     HMENU bar = GetMenu(main);
