@@ -13,6 +13,23 @@ HMENU MakeConfigMenu(const ToolsetRow&, int*)
     return CreatePopupMenu();
 }
 
+void AppendToolsetMenus(HMENU menu)
+{
+    std::vector<const ToolsetRow*> toolsets;
+    if (!menu || ListInstalledToolsets(toolsets) <= 0)
+        return;
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    int counter = 0;
+    for (const ToolsetRow* row : toolsets) {
+        MENUITEMINFOW info = {};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_STRING | MIIM_SUBMENU;
+        info.dwTypeData = const_cast<wchar_t*>(row->name);
+        info.hSubMenu = MakeConfigMenu(*row, &counter);
+        InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &info);
+    }
+}
+
 void ReadTorbelIniSection(const wchar_t* section, std::vector<std::wstring>& lines)
 {
     wchar_t path[MAX_PATH];

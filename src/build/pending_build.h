@@ -20,6 +20,8 @@ struct ToolsetRow {
 int ListInstalledToolsets(std::vector<const ToolsetRow*>& rows);
 // The configuration popup of a toolset (ids 0x8000 | configuration code).
 HMENU MakeConfigMenu(const ToolsetRow& row, int* itemCounter);
+// A separator and one configuration submenu per installed toolset; nothing when none is.
+void AppendToolsetMenus(HMENU menu);
 // Every line of a section of "torbel.ini" beside the executable, in file order.
 void ReadTorbelIniSection(const wchar_t* section, std::vector<std::wstring>& lines);
 // The build tool's default folder (MAX_PATH characters); its length.

@@ -1,8 +1,8 @@
 #include "build/pending_build_band.h"
 
 #include "core/settings.h"
-#include "frame/image_lists.h"
-#include "frame/window_helpers.h"
+#include "core/image_lists.h"
+#include "core/window_helpers.h"
 
 #include <commctrl.h>
 

@@ -1,7 +1,5 @@
 #include "core/settings.h"
 
-#include "frame/main_window.h"
-
 #include "core/file_utils.h"
 #include "core/ini_file.h"
 #include "core/text_convert.h"
@@ -275,5 +273,38 @@ bool BuildXmlFilter(wchar_t* buffer, size_t capacity)
         return false;
     }
     std::memcpy(buffer, filter.data(), filter.size() * sizeof(wchar_t));
+    return true;
+}
+
+bool LoadWindowPos(const wchar_t* key, RECT* rect, int* showCmd)
+{
+    wchar_t value[128];
+    if (!IniReadString(g_iniPath, key, value, 128))
+        return false;
+    int numbers[5];
+    int found = 0;
+    const wchar_t* p = value;
+    while (found < 5) {
+        wchar_t* end = nullptr;
+        const long number = std::wcstol(p, &end, 10);
+        if (end == p)
+            break;
+        numbers[found++] = static_cast<int>(number);
+        p = end;
+        while (*p == L' ' || *p == L'\t')
+            ++p;
+        if (found < 5) {
+            if (*p != L',')
+                break;
+            ++p;
+        }
+    }
+    if (found < 5)
+        return false;
+    RECT candidate = {numbers[0], numbers[1], numbers[2], numbers[3]};
+    if (!MonitorFromRect(&candidate, MONITOR_DEFAULTTONULL))
+        return false;
+    *rect = candidate;
+    *showCmd = numbers[4];
     return true;
 }

@@ -190,3 +190,7 @@ void ParseEditorFont(const wchar_t* value, EditorFont& font);
 // The file-dialog filter for XML files (double-NUL terminated); false, with an empty
 // filter, when it does not fit the capacity in characters.
 bool BuildXmlFilter(wchar_t* buffer, size_t capacity);
+
+// Reads an [Ovrik] key "left,top,right,bottom,showCmd"; false when fewer than five
+// numbers are there or the rectangle lies on no monitor.
+bool LoadWindowPos(const wchar_t* key, RECT* rect, int* showCmd);

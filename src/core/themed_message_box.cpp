@@ -3,6 +3,7 @@
 #include "core/dialog_spec.h"
 #include "core/interface_data.h"
 #include "core/pending_dialogs.h"
+#include "core/settings.h"
 #include "core/translation_table.h"
 #include "core/win_handles.h"
 
@@ -621,6 +622,15 @@ int MessageBoxFormat(HWND owner, UINT type, int textId, ...)
     va_list args;
     va_start(args, textId);
     const int result = MessageBoxFormatV(owner, type, format, args);
+    va_end(args);
+    return result;
+}
+
+int MessageBoxFormat(MainFrameState& owner, UINT type, const wchar_t* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    const int result = MessageBoxFormatV(owner.mainWindow, type, format, args);
     va_end(args);
     return result;
 }

@@ -7,6 +7,8 @@
 
 #include <cstdarg>
 
+struct MainFrameState;
+
 // Shows the box and returns the id of the button pressed, as the system's box
 // does: for MB_OK always IDOK (also when closed with Escape or Enter); IDCANCEL
 // for Escape or the close box in the sets with a Cancel button. 0 when the box
@@ -18,6 +20,9 @@ int ThemedMessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UI
 // themed box with the product caption, followed by a beep. Returns the button
 // pressed.
 int MessageBoxFormat(HWND owner, UINT type, int textId, ...);
+// A format of the caller's, owned by the main window of the state: formats
+// (wvsprintfW), shows the themed box with the product caption and beeps.
+int MessageBoxFormat(MainFrameState& owner, UINT type, const wchar_t* format, ...);
 // The same with the format given: formats, shows and beeps.
 int MessageBoxFormatV(HWND owner, UINT type, const wchar_t* format, va_list args);
 

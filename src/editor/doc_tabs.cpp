@@ -1,16 +1,15 @@
 #include "editor/doc_tabs.h"
 
+#include "core/image_lists.h"
 #include "core/settings.h"
 #include "core/themed_message_box.h"
 #include "core/translation_table.h"
+#include "core/window_helpers.h"
 #include "editor/document_view.h"
 #include "editor/edit_doc.h"
+#include "editor/frame_link.h"
 #include "editor/pending_doctabs.h"
-#include "frame/image_lists.h"
-#include "frame/status_bar.h"
-#include "frame/window_helpers.h"
 #include "editor/pending_search.h"
-#include "frame/startup.h"
 
 #include <shellapi.h>
 
@@ -108,7 +107,8 @@ bool Confirm(int textId, const wchar_t* path)
 
 bool DocTabs::Create(DocTabs& tabs, HWND parent)
 {
-    if (!RegisterTabCtrlEx())
+    const wchar_t* tabClass = FrameTabStripClass();
+    if (!tabClass)
         return false;
     tabs.parent = parent;
     const uint32_t config2 = g_mainState.config2;
@@ -119,7 +119,7 @@ bool DocTabs::Create(DocTabs& tabs, HWND parent)
         style |= TCS_FIXEDWIDTH;
     if (config2 & Config2::kTabsBottom)
         style |= TCS_BOTTOM;
-    tabs.tabControl = CreateWindowExW(0, L"TabCtrlEx", L"", style, 0, 0, 0, 0, parent,
+    tabs.tabControl = CreateWindowExW(0, tabClass, L"", style, 0, 0, 0, 0, parent,
                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kDocTabsControlId)),
                                       GetModuleHandleW(nullptr), nullptr);
     if (!tabs.tabControl)
@@ -230,7 +230,7 @@ EditDoc* DocTabs::Open(DocTabs& tabs, const wchar_t* path)
             const std::wstring format = InterfaceString(g_translationTable, kCannotOpenTextId);
             wchar_t text[MAX_PATH + 256] = {};
             _snwprintf(text, MAX_PATH + 255, format.c_str(), full.c_str());
-            SetStatusText(0, text);
+            FrameSetStatusText(0, text);
             undo();
             return nullptr;
         }

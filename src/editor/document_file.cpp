@@ -3,10 +3,10 @@
 #include "core/history_list.h"
 #include "core/settings.h"
 #include "core/text_convert.h"
+#include "core/themed_message_box.h"
 #include "core/translation_table.h"
 #include "editor/edit_doc.h"
 #include "editor/pending_documents.h"
-#include "frame/main_window.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,19 +1,18 @@
 #include "editor/document_view.h"
 
+#include "core/all_files_filter.h"
 #include "core/file_utils.h"
 #include "core/ini_file.h"
 #include "core/settings.h"
 #include "core/text_convert.h"
+#include "core/themed_message_box.h"
 #include "core/translation_table.h"
 #include "editor/doc_tabs.h"
 #include "editor/edit_doc.h"
 #include "editor/editor_setup.h"
+#include "editor/frame_link.h"
 #include "editor/language_table.h"
 #include "editor/pending_docview.h"
-#include "frame/status_bar.h"
-#include "frame/main_menu.h"
-#include "frame/popup_menus.h"
-#include "frame/main_window.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -426,10 +425,10 @@ LRESULT EditDoc::OnNotify(EditDoc& doc, HWND, const SCNotification& notification
     case SCN_UPDATEUI: {
         UpdateBraceMatch(doc);
         HighlightOccurrences(doc);
-        UpdateEditCommands(g_mainState, &doc);
+        FrameUpdateEditCommands(&doc);
         const int parts = notification.updated & (SC_UPDATE_CONTENT | SC_UPDATE_SELECTION);
         if (parts)
-            UpdateStatusBar(g_mainState, parts);
+            FrameUpdateStatusBar(parts);
         break;
     }
     case SCN_MODIFIED:

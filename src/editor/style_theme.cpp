@@ -10,7 +10,7 @@
 #include "core/ini_file.h"
 #include "core/settings.h"
 #include "core/xml_document.h"
-#include "frame/style_menu.h"
+#include "editor/frame_link.h"
 
 GlobalStyles g_globalStyles = {};
 COLORREF g_panelBackColour = 0;
@@ -315,7 +315,7 @@ int LoadStyleDocument(XmlDocument* document, bool reset)
 
     RecordPanelColours();
     if (reset) {
-        RecolorPanels(g_mainState);
+        FrameRecolorPanels();
     }
     return 1;
 }

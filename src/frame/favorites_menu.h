@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/xml_document.h"
-#include "panels/pending_favorites.h"
+#include "frame/pending_favorites.h"
 
 struct MainFrameState;
 

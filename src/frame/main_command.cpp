@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <string>
 
-#include "build/pending_build.h"
 #include "core/file_utils.h"
 #include "core/interface_data.h"
 #include "core/pending_dialogs.h"
@@ -18,14 +17,15 @@
 #include "editor/pending_docview.h"
 #include "frame/build_info.h"
 #include "frame/command_ids.h"
+#include "frame/frame_parts.h"
 #include "frame/favorites_menu.h"
 #include "frame/accelerators.h"
-#include "frame/image_lists.h"
+#include "core/image_lists.h"
 #include "frame/menu_icons.h"
 #include "frame/style_menu.h"
 #include "frame/status_bar.h"
 #include "frame/toolbars.h"
-#include "frame/window_helpers.h"
+#include "core/window_helpers.h"
 #include "frame/pending_commands_handlers.h"
 #include "frame/pending_newopen_deps.h"
 #include "frame/main_window.h"
@@ -35,7 +35,6 @@
 #include "frame/web_page.h"
 #include "frame/pending_startup.h"
 #include "frame/user_tools.h"
-#include "panels/pending_folderview.h"
 
 namespace {
 
@@ -65,8 +64,11 @@ void OpenExeFile(MainFrameState& state, const wchar_t* name)
 void BuildFolder(MainFrameState& state, wchar_t* folder)
 {
     folder[0] = 0;
-    if (!CFolderView::GetCurrentPath(state.folderView, folder) || !folder[0])
-        GetTorbelDefaultDir(folder);
+    if (!g_frameParts.folderViewPath || !g_frameParts.folderViewPath(state.folderView, folder) || !folder[0]) {
+        folder[0] = 0;
+        if (g_frameParts.getTorbelDefaultDir)
+            g_frameParts.getTorbelDefaultDir(folder);
+    }
 }
 
 INT_PTR RunDialog(MainFrameState& state, int dialogId, DLGPROC proc, LPARAM parameter)
@@ -252,7 +254,9 @@ bool OnRangeCommand(MainFrameState& state, CommandClass kind, unsigned id)
         if ((id & 0xF) != 2) {
             wchar_t folder[MAX_PATH];
             BuildFolder(state, folder);
-            RunInBuildEnvironment(nullptr, folder[0] ? folder : nullptr, static_cast<int>(id & 0xFFF), false, nullptr);
+            if (g_frameParts.runInBuildEnvironment)
+                g_frameParts.runInBuildEnvironment(nullptr, folder[0] ? folder : nullptr, static_cast<int>(id & 0xFFF),
+                                                   false, nullptr);
         }
         return false;
     case CommandClass::UserTool:
@@ -477,13 +481,13 @@ bool OnFixedCommand(MainFrameState& state, unsigned id, LPARAM lParam)
     case 165: {
         static const wchar_t* const kWords[] = {L"", L"/r", L"/c", nullptr, L"/t"};
         ShowBottomPage(state, 0, false);
-        if (tabs)
-            RunBuild(*tabs, kWords[id - 161], -1);
+        if (tabs && g_frameParts.runBuild)
+            g_frameParts.runBuild(*tabs, kWords[id - 161], -1);
         break;
     }
     case 164:
-        if (tabs)
-            DebugCurrentProject(*tabs);
+        if (tabs && g_frameParts.debugCurrentProject)
+            g_frameParts.debugCurrentProject(*tabs);
         break;
     case 166:
         RunDialog(state, kBatchBuildDialogId, BatchBuildDlgProc, 0);
@@ -492,10 +496,10 @@ bool OnFixedCommand(MainFrameState& state, unsigned id, LPARAM lParam)
         wchar_t folder[MAX_PATH];
         BuildFolder(state, folder);
         const int code = GetSelectedBuildConfig(state);
-        if (code == -1)
+        if (code == -1 || !g_frameParts.runInBuildEnvironment)
             OpenCommandPrompt(state);
         else
-            RunInBuildEnvironment(nullptr, folder[0] ? folder : nullptr, code, false, nullptr);
+            g_frameParts.runInBuildEnvironment(nullptr, folder[0] ? folder : nullptr, code, false, nullptr);
         break;
     }
     case 172:
@@ -507,7 +511,10 @@ bool OnFixedCommand(MainFrameState& state, unsigned id, LPARAM lParam)
             const std::string ansi = WideToMultiByte(doc->path, CP_ACP);
             lstrcpynA(path, ansi.c_str(), MAX_PATH);
         }
-        FindBuildXml(path);
+        if (g_frameParts.findBuildXml)
+            g_frameParts.findBuildXml(path);
+        else
+            path[0] = 0;
         if (path[0] && FileExistsA(path) && tabs) {
             DocTabs::Open(*tabs, MultiByteToWide(path, CP_ACP).c_str());
             Refresh();
@@ -519,8 +526,10 @@ bool OnFixedCommand(MainFrameState& state, unsigned id, LPARAM lParam)
         break;
     case 175: {
         std::wstring root;
-        GetTorbelOutputRoot(root);
-        CFolderView::BrowseToPath(state.folderView, root.c_str());
+        if (g_frameParts.getTorbelOutputRoot)
+            g_frameParts.getTorbelOutputRoot(root);
+        if (!root.empty() && g_frameParts.folderViewBrowse)
+            g_frameParts.folderViewBrowse(state.folderView, root.c_str());
         break;
     }
     case 181:

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "build/pending_build.h"
 #include "core/file_utils.h"
 #include "core/ini_file.h"
 #include "core/interface_data.h"
@@ -16,6 +15,7 @@
 #include "editor/edit_doc.h"
 #include "frame/command_ids.h"
 #include "frame/favorites_menu.h"
+#include "frame/frame_parts.h"
 #include "frame/pending_commands_handlers.h"
 #include "frame/main_window.h"
 #include "frame/user_tools.h"
@@ -151,19 +151,8 @@ void FillBuildToolMenu(HMENU menu)
 {
     if (!menu)
         return;
-    std::vector<const ToolsetRow*> toolsets;
-    if (ListInstalledToolsets(toolsets) > 0) {
-        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        int counter = 0;
-        for (const ToolsetRow* row : toolsets) {
-            MENUITEMINFOW info = {};
-            info.cbSize = sizeof(info);
-            info.fMask = MIIM_STRING | MIIM_SUBMENU;
-            info.dwTypeData = const_cast<wchar_t*>(row->name);
-            info.hSubMenu = MakeConfigMenu(*row, &counter);
-            InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &info);
-        }
-    }
+    if (g_frameParts.appendToolsetMenus)
+        g_frameParts.appendToolsetMenus(menu);
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     wchar_t format[64];
     LoadInterfaceString(g_translationTable, kOpenFileFormatTextId, format, 64);

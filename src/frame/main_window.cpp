@@ -20,10 +20,11 @@
 #include "editor/doc_tabs.h"
 #include "editor/document_view.h"
 #include "editor/edit_doc.h"
+#include "editor/frame_link.h"
 #include "editor/pending_docview.h"
 #include "editor/pending_doctabs.h"
 #include "frame/accelerators.h"
-#include "frame/image_lists.h"
+#include "core/image_lists.h"
 #include "frame/shortcuts.h"
 #include "frame/status_bar.h"
 #include "frame/toolbars.h"
@@ -32,6 +33,7 @@
 #include "frame/theme_mode.h"
 #include "frame/main_command.h"
 #include "frame/main_menu.h"
+#include "frame/style_menu.h"
 #include "frame/popup_menus.h"
 #include "frame/pending_startup.h"
 #include "frame/startup.h"
@@ -687,6 +689,18 @@ LRESULT OnMainNotify(MainFrameState& state, NMHDR* header)
 
 // ---------------------------------------------------------------- creation and start-up
 
+void InstallFrameLink()
+{
+    FrameLink link;
+    link.updateStatusBar = [](int what) { UpdateStatusBar(g_mainState, what); };
+    link.setStatusText = &SetStatusText;
+    link.updateEditCommands = [](EditDoc* doc) { UpdateEditCommands(g_mainState, doc); };
+    link.recolorPanels = [] { RecolorPanels(g_mainState); };
+    link.registerTabStripClass = &RegisterTabCtrlEx;
+    link.tabStripClass = L"TabCtrlEx";
+    SetFrameLink(link);
+}
+
 bool OnCreateMainWindow(MainFrameState& state, HWND window)
 {
     state.mainWindow = window;
@@ -982,15 +996,6 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 
 // ---------------------------------------------------------------- helpers for other parts
 
-int MessageBoxFormat(MainFrameState& owner, UINT type, const wchar_t* format, ...)
-{
-    va_list args;
-    va_start(args, format);
-    const int result = MessageBoxFormatV(owner.mainWindow, type, format, args);
-    va_end(args);
-    return result;
-}
-
 HMENU GetMainSubMenu(int which, HMENU menu)
 {
     if (!menu)
@@ -1048,38 +1053,6 @@ void FreeEditorHandle(EditorPart& copy)
     TextStringFree(copy.callTipText);
 }
 
-bool LoadWindowPos(const wchar_t* key, RECT* rect, int* showCmd)
-{
-    wchar_t value[128];
-    if (!IniReadString(g_iniPath, key, value, 128))
-        return false;
-    int numbers[5];
-    int found = 0;
-    const wchar_t* p = value;
-    while (found < 5) {
-        wchar_t* end = nullptr;
-        const long number = std::wcstol(p, &end, 10);
-        if (end == p)
-            break;
-        numbers[found++] = static_cast<int>(number);
-        p = end;
-        while (*p == L' ' || *p == L'\t')
-            ++p;
-        if (found < 5) {
-            if (*p != L',')
-                break;
-            ++p;
-        }
-    }
-    if (found < 5)
-        return false;
-    RECT candidate = {numbers[0], numbers[1], numbers[2], numbers[3]};
-    if (!MonitorFromRect(&candidate, MONITOR_DEFAULTTONULL))
-        return false;
-    *rect = candidate;
-    *showCmd = numbers[4];
-    return true;
-}
 
 void SaveWindowListPos(HWND window)
 {

@@ -27,6 +27,9 @@ inline constexpr int kSplitterSize = 3;
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Hands the editor the frame's entry points (status bar, edit-command states,
+// panel colours, the tab strip's class); part of InstallProgramParts.
+void InstallFrameLink();
 // WM_CREATE: the child windows, bars and panels; false when the window cannot work.
 bool OnCreateMainWindow(MainFrameState& state, HWND window);
 // Message 1124, after the window is shown: panel pages, session, command line.
@@ -85,9 +88,6 @@ void OnEscape(MainFrameState& state);
 void ThemeMainWindow(MainFrameState& state);
 void SetPanelCaptions(MainFrameState& state);
 
-// Formats with wvsprintfW, shows the themed message box with the product caption
-// and beeps; the button pressed.
-int MessageBoxFormat(MainFrameState& owner, UINT type, const wchar_t* format, ...);
 // Popups of the main menu: 0-3 from the start, 4-7 counted from the end (a popup
 // may be missing); null for any other value. A null menu means the main menu.
 HMENU GetMainSubMenu(int which, HMENU menu);
@@ -95,8 +95,5 @@ HMENU GetMainSubMenu(int which, HMENU menu);
 // and freeing those strings again.
 void CopyEditorHandle(EditorPart& copy, const EditorPart& from);
 void FreeEditorHandle(EditorPart& copy);
-// Reads an [Ovrik] key "left,top,right,bottom,showCmd"; false when fewer than five
-// numbers are there or the rectangle lies on no monitor.
-bool LoadWindowPos(const wchar_t* key, RECT* rect, int* showCmd);
 // Writes WndPosWindows from the window's placement.
 void SaveWindowListPos(HWND window);

@@ -1,6 +1,6 @@
 #include "frame/menu_icons.h"
 
-#include "frame/image_lists.h"
+#include "core/image_lists.h"
 
 #include <cstdint>
 #include <cstring>

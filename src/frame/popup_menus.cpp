@@ -16,12 +16,12 @@
 #include "frame/main_command.h"
 #include "frame/main_menu.h"
 #include "frame/accelerators.h"
-#include "frame/image_lists.h"
+#include "core/image_lists.h"
 #include "frame/menu_icons.h"
 #include "frame/style_menu.h"
 #include "frame/status_bar.h"
 #include "frame/toolbars.h"
-#include "frame/window_helpers.h"
+#include "core/window_helpers.h"
 #include "frame/pending_commands_handlers.h"
 #include "frame/pending_newopen_deps.h"
 #include "frame/main_window.h"
@@ -32,7 +32,6 @@
 
 namespace {
 
-constexpr int kAllFilesTextId = 1;
 constexpr int kOpenTemplatesTextId = 34;
 
 POINT PointOf(LPARAM packed)
@@ -238,28 +237,4 @@ void ApplyFontChoice(MainFrameState& state, const wchar_t* entry)
         if (doc && doc->language)
             ApplyLanguage(*doc, *doc->language);
     }
-}
-
-wchar_t* MakeAllFilesFilter(wchar_t* buffer, size_t capacity)
-{
-    if (!buffer || capacity == 0)
-        return buffer;
-    wchar_t name[49];
-    const int length = LoadInterfaceString(g_translationTable, kAllFilesTextId, name, 49);
-    if (static_cast<size_t>(length) + 12 >= capacity) {
-        buffer[0] = 0;
-        if (capacity > 1)
-            buffer[1] = 0;
-        return buffer;
-    }
-    wchar_t* p = buffer;
-    p += CopyText(p, name, 49);
-    lstrcpyW(p, L" (*.*)");
-    p += 6;
-    *p++ = 0;
-    lstrcpyW(p, L"*.*");
-    p += 3;
-    *p++ = 0;
-    *p = 0;
-    return buffer;
 }

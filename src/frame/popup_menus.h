@@ -1,12 +1,14 @@
 // Popup menus: loading a stored popup translated (and with shortcut texts), the
 // editor's and the rebar's context menus, the toolbar's drop-down menus (new
-// from a template, editor font), and the all-files filter of the file dialogs.
+// from a template, editor font).
 #pragma once
 
 #include <windows.h>
 #include <commctrl.h>
 
 #include <string>
+
+#include "core/all_files_filter.h"
 
 struct MainFrameState;
 
@@ -28,6 +30,3 @@ void ShowToolbarDropDown(MainFrameState& state, const NMTOOLBARW* toolbar);
 // under Font, set in the font record and applied to every open document.
 void ApplyFontChoice(MainFrameState& state, const wchar_t* entry);
 
-// The file-dialog filter of all files: interface text 1, " (*.*)", "*.*", ending
-// in two NULs. Empty (two NULs) when it does not fit the capacity in characters.
-wchar_t* MakeAllFilesFilter(wchar_t* buffer, size_t capacity);

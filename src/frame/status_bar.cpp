@@ -10,7 +10,7 @@
 #include "editor/pending_docview.h"
 #include "editor/pending_editcmds.h"
 #include "frame/main_menu.h"
-#include "frame/window_helpers.h"
+#include "core/window_helpers.h"
 
 #include <commctrl.h>
 

@@ -7,15 +7,15 @@
 #include <cstdint>
 #include <string>
 
+#include "editor/frame_link.h"
+
 struct MainFrameState;
 
 inline constexpr int kStatusBarId = 0x63;
 inline constexpr int kStatusPartCount = 13;
 
-// What a refresh covers (bits of UpdateStatusBar's argument).
-inline constexpr int kStatusDocument = 1;   // line ends, encoding, insert/overtype, language
-inline constexpr int kStatusCaret = 2;      // selection, caret, insert/overtype, language
-inline constexpr int kStatusAll = 255;
+// What a refresh covers (bits of UpdateStatusBar's argument): kStatusDocument,
+// kStatusCaret, kStatusAll, shared with the editor.
 
 // Loads the status texts and measures the part widths into the state's table
 // (statusParts: the width of each part; part 0 takes what the others leave).

@@ -1,10 +1,10 @@
 #include "frame/toolbars.h"
 
-#include "build/pending_build_band.h"
+#include "frame/frame_parts.h"
 #include "core/ini_file.h"
 #include "core/settings.h"
-#include "frame/image_lists.h"
-#include "frame/window_helpers.h"
+#include "core/image_lists.h"
+#include "core/window_helpers.h"
 
 #include <cwchar>
 #include <cwctype>
@@ -242,7 +242,7 @@ bool CreateRebar(MainFrameState& state, HWND mainWindow)
 
     HWND buildBand = nullptr;
     if (state.hasBuildTool) {
-        buildBand = CreateBuildConfigBand(state, rebar);
+        buildBand = g_frameParts.createBuildConfigBand ? g_frameParts.createBuildConfigBand(state, rebar) : nullptr;
         if (buildBand)
             InsertBand(rebar, buildBand, BandStyle(state) | ((state.config1 & Config1::kBuildBand) ? 0 : RBBS_HIDDEN),
                        kBuildBandWidth);

@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "build/pending_build.h"
+#include "frame/frame_parts.h"
 #include "core/settings.h"
 #include "frame/command_ids.h"
 
@@ -46,7 +46,8 @@ void FillUserToolMenu(MainFrameState& state, HMENU menu, bool autoBuild)
         DeleteMenu(menu, static_cast<UINT>(i), MF_BYPOSITION);
     state.userToolCommands.clear();
     std::vector<std::wstring> lines;
-    ReadTorbelIniSection(autoBuild ? L"AutoBuild" : L"Build", lines);
+    if (g_frameParts.readTorbelIniSection)
+        g_frameParts.readTorbelIniSection(autoBuild ? L"AutoBuild" : L"Build", lines);
     for (const UserToolEntry& entry : ParseUserToolLines(lines, autoBuild)) {
         if (entry.separator) {
             AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
@@ -61,7 +62,9 @@ void FillUserToolMenu(MainFrameState& state, HMENU menu, bool autoBuild)
 int RunUserToolChain(const wchar_t* text, ToolCommandRunner runner)
 {
     std::vector<std::wstring> lines;
-    SplitCommands(text, lines);
+    if (!g_frameParts.splitCommands || !runner)
+        return 0;
+    g_frameParts.splitCommands(text, lines);
     int run = 0;
     for (const std::wstring& line : lines) {
         int argc = 0;
@@ -80,7 +83,7 @@ int RunUserToolChain(const wchar_t* text, ToolCommandRunner runner)
 DWORD WINAPI UserToolThread(LPVOID text)
 {
     wchar_t* command = static_cast<wchar_t*>(text);
-    RunUserToolChain(command, RunToolCommand);
+    RunUserToolChain(command, g_frameParts.runToolCommand);
     HeapFree(GetProcessHeap(), 0, command);
     return 0;
 }

@@ -2,8 +2,10 @@
 #include <windows.h>
 
 #include "frame/startup.h"
+#include "program_parts.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR commandLine, int showCommand)
 {
+    InstallProgramParts();
     return OvrikWinMain(instance, previous, commandLine, showCommand);
 }

@@ -11,6 +11,7 @@
 #include "editor/document_view.h"
 #include "editor/edit_doc.h"
 #include "editor/pending_doctabs.h"
+#include "frame/main_window.h"
 #include "frame/status_bar.h"
 #include "editor/pending_search.h"
 #include "support/test_support.h"
@@ -68,6 +69,8 @@ struct TabsFixture : ::testing::Test {
     void SetUp() override
     {
         ovrik_test::EnsureEditorClasses();
+        // The real tab strip and status texts, as the main window provides them.
+        InstallFrameLink();
         WNDCLASSW wc = {};
         wc.lpfnWndProc = TestMainProc;
         wc.hInstance = GetModuleHandleW(nullptr);

@@ -9,7 +9,7 @@
 #include "editor/doc_tabs.h"
 #include "editor/language_table.h"
 #include "frame/status_bar.h"
-#include "frame/window_helpers.h"
+#include "core/window_helpers.h"
 #include "frame_window.h"
 #include "../editor/test_doc.h"
 

@@ -9,11 +9,11 @@
 #include "core/ini_file.h"
 #include "core/settings.h"
 #include "frame/accelerators.h"
-#include "frame/image_lists.h"
+#include "core/image_lists.h"
 #include "frame/menu_icons.h"
 #include "frame/shortcuts.h"
 #include "frame/toolbars.h"
-#include "frame/window_helpers.h"
+#include "core/window_helpers.h"
 #include "frame_window.h"
 #include "support/test_support.h"
 

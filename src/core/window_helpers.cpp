@@ -1,4 +1,4 @@
-#include "frame/window_helpers.h"
+#include "core/window_helpers.h"
 
 void AddMenuSeparator(HMENU menu, int position)
 {

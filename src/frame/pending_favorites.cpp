@@ -1,4 +1,4 @@
-#include "panels/pending_favorites.h"
+#include "frame/pending_favorites.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "frame/image_lists.h"
+#include "core/image_lists.h"
 
 namespace {
 

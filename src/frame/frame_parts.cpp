@@ -1,0 +1,3 @@
+#include "frame/frame_parts.h"
+
+FrameParts g_frameParts;

@@ -1,0 +1,50 @@
+// What the frame asks of the floors above it: the panels, the build integration
+// and the services. The frame never includes their headers; each of those floors
+// fills in its entry points at start-up (InstallProgramParts), before the main
+// window is created. A null entry means that part is not in the program: the
+// frame then does nothing for it (and greys its commands).
+//
+// A later part that the frame must call adds one member here and fills it in its
+// floor's Install function.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+struct DocTabs;
+struct MainFrameState;
+class CFolderView;
+
+struct FrameParts {
+    // ---- build integration
+    // Appends a separator and one configuration submenu per installed toolset; nothing when none is installed.
+    void (*appendToolsetMenus)(HMENU menu) = nullptr;
+    // Every line of a section of "torbel.ini" beside the executable, in file order.
+    void (*readTorbelIniSection)(const wchar_t* section, std::vector<std::wstring>& lines) = nullptr;
+    // The build tool's default folder (MAX_PATH characters); its length.
+    int (*getTorbelDefaultDir)(wchar_t* buffer) = nullptr;
+    void (*getTorbelOutputRoot)(std::wstring& root) = nullptr;
+    // Runs a command line (null: a command prompt) in the environment of a configuration; the exit code.
+    int (*runInBuildEnvironment)(const wchar_t* commandLine, const wchar_t* folder, int code, bool wait,
+                                 void* block) = nullptr;
+    // Cuts a user-tool text at each '&'; the number of command lines.
+    int (*splitCommands)(const wchar_t* text, std::vector<std::wstring>& lines) = nullptr;
+    // Carries out one user-tool command line: 0 on success.
+    int (*runToolCommand)(int argc, wchar_t** argv, const wchar_t* text) = nullptr;
+    // A build with the build word ("", "/r", "/c", "/t"); code -1: the band's configuration.
+    void (*runBuild)(DocTabs& tabs, const wchar_t* word, int code) = nullptr;
+    void (*debugCurrentProject)(DocTabs& tabs) = nullptr;
+    // The build.xml found upward from the ANSI path's folder (MAX_PATH); empty when none.
+    void (*findBuildXml)(char* path) = nullptr;
+    // The build-configuration band's toolbar, a child of the rebar; null on failure.
+    HWND (*createBuildConfigBand)(MainFrameState& state, HWND rebar) = nullptr;
+
+    // ---- panels
+    // The folder the folder view shows (MAX_PATH characters); false when there is none.
+    bool (*folderViewPath)(CFolderView* view, wchar_t* path) = nullptr;
+    bool (*folderViewBrowse)(CFolderView* view, const wchar_t* path) = nullptr;
+};
+
+extern FrameParts g_frameParts;

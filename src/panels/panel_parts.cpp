@@ -1,0 +1,10 @@
+#include "panels/panel_parts.h"
+
+#include "frame/frame_parts.h"
+#include "panels/pending_folderview.h"
+
+void InstallPanelParts(FrameParts& parts)
+{
+    parts.folderViewPath = &CFolderView::GetCurrentPath;
+    parts.folderViewBrowse = &CFolderView::BrowseToPath;
+}

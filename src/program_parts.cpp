@@ -1,0 +1,13 @@
+#include "program_parts.h"
+
+#include "build/build_parts.h"
+#include "frame/frame_parts.h"
+#include "frame/main_window.h"
+#include "panels/panel_parts.h"
+
+void InstallProgramParts()
+{
+    InstallFrameLink();
+    InstallPanelParts(g_frameParts);
+    InstallBuildParts(g_frameParts);
+}
