@@ -56,5 +56,5 @@ ovrik_build_all() {
     if [ ! -f "$ovrik_build/CMakeCache.txt" ]; then
         (cd "$ovrik_root" && cmake --preset mingw -B "$ovrik_build" >/dev/null)
     fi
-    cmake --build "$ovrik_build" -j"$(nproc)"
+    cmake --build "$ovrik_build" -j"${OVRIK_JOBS:-$(nproc)}"
 }
