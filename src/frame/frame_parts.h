@@ -42,6 +42,10 @@ struct FrameParts {
     HWND (*createBuildConfigBand)(MainFrameState& state, HWND rebar) = nullptr;
 
     // ---- panels
+    // The page windows of the side and bottom panels by page dialog id: 1 folders, 2 symbols,
+    // 3 snippets, 4 help browser, 5 output, 6 and 7 the two find-results panes. The page is a
+    // child of the given window; a null entry gives an empty page with its caption.
+    HWND (*createPanelPage[8])(HWND parent) = {};
     // The folder the folder view shows (MAX_PATH characters); false when there is none.
     bool (*folderViewPath)(CFolderView* view, wchar_t* path) = nullptr;
     bool (*folderViewBrowse)(CFolderView* view, const wchar_t* path) = nullptr;

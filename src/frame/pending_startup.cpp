@@ -2,6 +2,7 @@
 
 #include "core/settings.h"
 #include "editor/edit_doc.h"
+#include "frame/frame_parts.h"
 #include "frame/startup.h"
 
 #include <Scintilla.h>
@@ -86,6 +87,8 @@ const wchar_t* BuiltinPageCaption(int dialogId)
 
 HWND CreatePanelPage(int dialogId, HWND parent)
 {
+    if (dialogId >= 1 && dialogId <= 7 && g_frameParts.createPanelPage[dialogId])
+        return g_frameParts.createPanelPage[dialogId](parent);
     HINSTANCE instance = GetModuleHandleW(nullptr);
     if (!RegisterPageClass(instance))
         return nullptr;
