@@ -5,6 +5,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "build/pending_build.h"
 #include "build/project_files.h"
@@ -20,8 +21,10 @@
 
 namespace {
 
-// Pieces of output are read and shown this size at most.
-constexpr DWORD kReadPiece = 511;
+// What the pipe holds is read and shown at once, up to this many bytes: small
+// pieces appear as soon as they are written, and a flood of output costs few
+// messages to the interface thread.
+constexpr DWORD kReadPiece = 16384;
 // While the pipe is empty the worker waits this long for the tool's end (or a stop)
 // before it looks at the pipe again.
 constexpr DWORD kIdleWaitMs = 5;
@@ -42,8 +45,7 @@ void SendOutput(HWND output, const char* text, size_t count)
     SendMessageW(output, SCI_SETREADONLY, 0, 0);
     SendMessageW(output, SCI_APPENDTEXT, count, reinterpret_cast<LPARAM>(text));
     SendMessageW(output, SCI_SETREADONLY, 1, 0);
-    const LRESULT lines = SendMessageW(output, SCI_GETLINECOUNT, 0, 0);
-    SendMessageW(output, SCI_GOTOPOS, static_cast<WPARAM>(SendMessageW(output, SCI_POSITIONFROMLINE, lines, 0)), 0);
+    SendMessageW(output, SCI_GOTOPOS, static_cast<WPARAM>(SendMessageW(output, SCI_GETLENGTH, 0, 0)), 0);
 }
 
 void SendOutputLine(HWND output, const std::wstring& line)
@@ -109,7 +111,7 @@ struct ToolProcess {
 // more; stops the tool when the stop event is set. True when it was stopped.
 bool PumpToolOutput(HANDLE pipe, ToolProcess& tool, HANDLE stop, HWND output)
 {
-    char buffer[kReadPiece + 1];
+    std::vector<char> buffer(kReadPiece + 1);
     bool ended = false;
     bool stopped = false;
     for (;;) {
@@ -119,10 +121,11 @@ bool PumpToolOutput(HANDLE pipe, ToolProcess& tool, HANDLE stop, HWND output)
             break;
         if (available) {
             DWORD got = 0;
-            if (!ReadFile(pipe, buffer, kReadPiece, &got, nullptr) || got == 0)
+            const DWORD want = available < kReadPiece ? available : kReadPiece;
+            if (!ReadFile(pipe, buffer.data(), want, &got, nullptr) || got == 0)
                 break;
             buffer[got] = 0;
-            SendOutput(output, buffer, got);
+            SendOutput(output, buffer.data(), got);
             continue;
         }
         // Everything the tool wrote before its end is in the pipe by then, so an
@@ -185,7 +188,8 @@ DWORD WINAPI BuildThreadProc(LPVOID parameter)
     HANDLE readEnd = nullptr;
     HANDLE writeEnd = nullptr;
     if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) {
-        SendOutputLine(output, Formatted(L"Error : Cannot make the pipe for the build output (error %lu)\n", GetLastError()));
+        SendOutputLine(output,
+                       Formatted(L"Error : Cannot make the pipe for the build output (error %lu)\n", GetLastError()));
         FreeJob(job);
         return 0;
     }

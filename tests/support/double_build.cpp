@@ -1,10 +1,12 @@
 // Stands in for the build tool "build.exe" in the tests. Beside itself it reads
 // "build_double.txt" (key=value lines, all optional) and writes "build_record.txt":
 // its command line on the first line, "pid=" and its process id on the second, then
-// its environment, one variable a line (UTF-8). It prints numbered pieces of output in many small writes, alternately on
-// standard output and standard error, and ends with a chosen exit code.
+// its environment, one variable a line (UTF-8). It prints numbered pieces of output
+// in many small writes, alternately on standard output and standard error, and ends
+// with a chosen exit code.
 //
 //   pieces=N      how many lines "piece i of N" to print (default 20)
+//   bulk=1        print them all with one write on standard output instead
 //   wait=NAME     after the pieces, wait (at most 30 s) for the named event
 //   last=TEXT     the line printed just before the end (default "last line")
 //   exit=N        the exit code (default 0)
@@ -102,12 +104,19 @@ int main()
     const int exitCode = atoi(Setting(settings, "exit", "0").c_str());
 
     HANDLE streams[2] = {GetStdHandle(STD_OUTPUT_HANDLE), GetStdHandle(STD_ERROR_HANDLE)};
-    for (int i = 1; i <= pieces; ++i) {
-        HANDLE stream = streams[i % 2];
-        // Each line in three writes, so that lines arrive cut into pieces.
-        Put(stream, "piece ");
-        Put(stream, std::to_string(i));
-        Put(stream, " of " + std::to_string(pieces) + "\r\n");
+    if (Setting(settings, "bulk", "0") == "1") {
+        std::string all;
+        for (int i = 1; i <= pieces; ++i)
+            all += "piece " + std::to_string(i) + " of " + std::to_string(pieces) + "\r\n";
+        Put(streams[0], all);
+    } else {
+        for (int i = 1; i <= pieces; ++i) {
+            HANDLE stream = streams[i % 2];
+            // Each line in three writes, so that lines arrive cut into pieces.
+            Put(stream, "piece ");
+            Put(stream, std::to_string(i));
+            Put(stream, " of " + std::to_string(pieces) + "\r\n");
+        }
     }
     if (!waitName.empty()) {
         HANDLE event = OpenEventA(SYNCHRONIZE, FALSE, waitName.c_str());
