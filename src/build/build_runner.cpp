@@ -238,19 +238,9 @@ void RunBuild(DocTabs& tabs, const wchar_t* word, int code)
         SetStatusText(0, text);
         return;
     }
-    if (code == -1)
-        code = GetSelectedBuildConfig(state);
-    if (code == -1) {
-        AppendOutput("Error : No Torbel found\n");
+    EditDoc* project = ChooseProject(tabs, &code);
+    if (!project)
         return;
-    }
-    if (!tabs.current)
-        return;
-    EditDoc* project = FindProjectDocument(tabs);
-    if (!project || !project->path[0]) {
-        AppendOutput("Error : no .tq file specified\n");
-        return;
-    }
 
     auto* job = static_cast<BuildJob*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(BuildJob)));
     UniqueHandle stop(CreateEventW(nullptr, TRUE, FALSE, nullptr));

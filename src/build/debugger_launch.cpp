@@ -127,17 +127,7 @@ bool LaunchDebugger(int code, const wchar_t* project)
 
 void DebugCurrentProject(DocTabs& tabs)
 {
-    const int code = GetSelectedBuildConfig(g_mainState);
-    if (code == -1) {
-        AppendOutput("Error : No Torbel found\n");
-        return;
-    }
-    if (!tabs.current)
-        return;
-    EditDoc* project = FindProjectDocument(tabs);
-    if (!project || !project->path[0]) {
-        AppendOutput("Error : no .tq file specified\n");
-        return;
-    }
-    LaunchDebugger(code, project->path);
+    int code = -1;
+    if (EditDoc* project = ChooseProject(tabs, &code))
+        LaunchDebugger(code, project->path);
 }

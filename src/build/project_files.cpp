@@ -7,10 +7,12 @@
 
 #include "build/toolsets.h"
 #include "core/file_utils.h"
+#include "core/settings.h"
 #include "core/text_convert.h"
 #include "editor/doc_tabs.h"
 #include "editor/document_view.h"
 #include "editor/edit_doc.h"
+#include "panels/pending_output_pane.h"
 
 EditDoc* FindProjectDocument(DocTabs& tabs)
 {
@@ -26,6 +28,24 @@ EditDoc* FindProjectDocument(DocTabs& tabs)
             return doc;
     }
     return nullptr;
+}
+
+EditDoc* ChooseProject(DocTabs& tabs, int* code)
+{
+    if (*code == -1)
+        *code = GetSelectedBuildConfig(g_mainState);
+    if (*code == -1) {
+        AppendOutput("Error : No Torbel found\n");
+        return nullptr;
+    }
+    if (!tabs.current)
+        return nullptr;
+    EditDoc* project = FindProjectDocument(tabs);
+    if (!project || !project->path[0]) {
+        AppendOutput("Error : no .tq file specified\n");
+        return nullptr;
+    }
+    return project;
 }
 
 void FindBuildXml(char* path)

@@ -10,6 +10,11 @@ struct EditDoc;
 // open, else the first tab holding any project file. Null without a current
 // document or when no project is open.
 EditDoc* FindProjectDocument(DocTabs& tabs);
+// What the build and debug commands start from: resolves code -1 to the build
+// band's configuration and finds the project. Null when there is nothing to do:
+// no configuration or no project is told in the output pane, no current document
+// does nothing.
+EditDoc* ChooseProject(DocTabs& tabs, int* code);
 
 // In: a folder or file path in the ANSI code page (MAX_PATH bytes), or empty for
 // the current folder. Out: the first build.xml found going up from there, or
