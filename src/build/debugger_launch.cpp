@@ -9,9 +9,7 @@
 #include "build/toolsets.h"
 #include "core/file_utils.h"
 #include "core/ini_file.h"
-#include "core/settings.h"
 #include "core/text_convert.h"
-#include "editor/doc_tabs.h"
 #include "editor/edit_doc.h"
 #include "panels/pending_output_pane.h"
 
