@@ -36,8 +36,12 @@ struct FrameParts {
     // A build with the build word ("", "/r", "/c", "/t"); code -1: the band's configuration.
     void (*runBuild)(DocTabs& tabs, const wchar_t* word, int code) = nullptr;
     void (*debugCurrentProject)(DocTabs& tabs) = nullptr;
-    // The build.xml found upward from the ANSI path's folder (MAX_PATH); empty when none.
+    // The build.xml found upward from the ANSI path's folder (MAX_PATH), else the one
+    // beside the build tool.
     void (*findBuildXml)(char* path) = nullptr;
+    // Asked before the main window closes: true while a build runs, which is then
+    // stopped; the window is asked to close again when the build has ended.
+    bool (*holdCloseForBuild)() = nullptr;
     // The build-configuration band's toolbar, a child of the rebar; null on failure.
     HWND (*createBuildConfigBand)(MainFrameState& state, HWND rebar) = nullptr;
 

@@ -29,6 +29,7 @@
 #include "frame/status_bar.h"
 #include "frame/toolbars.h"
 #include "frame/drop_files.h"
+#include "frame/frame_parts.h"
 #include "frame/new_document.h"
 #include "frame/theme_mode.h"
 #include "frame/main_command.h"
@@ -849,6 +850,8 @@ void SaveMainWindowState(MainFrameState& state)
 
 bool CloseMainWindow(MainFrameState& state)
 {
+    if (g_frameParts.holdCloseForBuild && g_frameParts.holdCloseForBuild())
+        return false;
     if (state.docTabs && !DocTabs::SaveAll(*state.docTabs, true))
         return false;
     SaveMainWindowState(state);

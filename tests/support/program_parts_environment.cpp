@@ -1,5 +1,7 @@
-// The frame's tests run the frame as the program does: with the editor's link to
-// it and the parts of the floors above installed before any window is made.
+// The tests of the frame and of the floors above it run them as the program does:
+// with the editor's link to the frame and every floor's parts installed before any
+// window is made. Compiled into those suites (not into the support library, whose
+// unreferenced objects would not be linked).
 #include <gtest/gtest.h>
 
 #include "program_parts.h"
