@@ -1,0 +1,367 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/ini_file.h"
+#include "core/settings.h"
+#include "editor/doc_tabs.h"
+#include "editor/edit_doc.h"
+#include "editor/style_theme.h"
+#include "frame/startup.h"
+#include "panels/folder_panel.h"
+#include "panels/folder_view.h"
+#include "support/test_support.h"
+
+#include "frame/frame_window.h"
+
+using ovrik_test::PumpMessages;
+using ovrik_test::TempDir;
+using ovrik_test::WriteFileBytes;
+
+namespace {
+
+// ---------------------------------------------------------------- without windows
+
+PIDLIST_ABSOLUTE ListOf(const std::wstring& path)
+{
+    PIDLIST_ABSOLUTE list = nullptr;
+    SHParseDisplayName(path.c_str(), nullptr, &list, 0, nullptr);
+    return list;
+}
+
+TEST(FolderRing, KeepsTheEightNewestAndPopsNewestFirst)
+{
+    TempDir dir;
+    FolderRing ring;
+    EXPECT_TRUE(FolderRingEmpty(ring));
+    EXPECT_EQ(nullptr, FolderRingPop(ring));
+    std::vector<std::wstring> paths;
+    for (int i = 0; i < 9; ++i) {
+        paths.push_back(dir.File(L"f" + std::to_wstring(i)));
+        CreateDirectoryW(paths.back().c_str(), nullptr);
+        FolderRingPush(ring, ListOf(paths.back()));
+    }
+    for (int i = 8; i >= 1; --i) {
+        PIDLIST_ABSOLUTE list = FolderRingPop(ring);
+        ASSERT_NE(nullptr, list) << i;
+        EXPECT_EQ(paths[static_cast<size_t>(i)], GetIdListPathText(list));
+        ILFree(list);
+    }
+    // The oldest of the nine was dropped.
+    EXPECT_TRUE(FolderRingEmpty(ring));
+    EXPECT_EQ(nullptr, FolderRingPop(ring));
+    FolderRingPush(ring, ListOf(paths[0]));
+    EXPECT_FALSE(FolderRingEmpty(ring));
+    FolderRingClear(ring);
+    EXPECT_TRUE(FolderRingEmpty(ring));
+}
+
+TEST(FolderViewSettings, SortColumnParsesOnlyAWholeGuidAndTwoNumbers)
+{
+    struct Case {
+        const wchar_t* text;
+        bool parses;
+        DWORD pid;
+        int direction;
+    };
+    const Case cases[] = {
+        {L"b725f130-47ef-101a-a5f1-02608c9eebac|10|1", true, 10, 1},
+        {L"B725F130-47EF-101A-A5F1-02608C9EEBAC|4|-1", true, 4, -1},
+        {L"b725f130-47ef-101a-a5f1-02608c9eebac", false, 0, 0},        // no numbers
+        {L"b725f130-47ef-101a", false, 0, 0},                          // fewer than 19 characters
+        {L"b725f130-47ef-101a-a5f1-02608c9eebaX|10|1", false, 0, 0},   // a non-hex digit
+        {L"b725f130-47ef-101a-a5f102608c9eebac|10|1", false, 0, 0},    // a missing separator
+        {L"{b725f130-47ef-101a-a5f1-02608c9eebac}|10|1", false, 0, 0}, // braces
+        {L"", false, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SORTCOLUMN column = {};
+        column.direction = 7;
+        EXPECT_EQ(c.parses, ParseSortColumn(c.text, &column)) << c.text;
+        EXPECT_EQ(c.pid, column.propkey.pid) << c.text;
+        EXPECT_EQ(c.direction, column.direction) << c.text;
+        if (c.parses) {
+            EXPECT_EQ(0xB725F130u, column.propkey.fmtid.Data1);
+            EXPECT_EQ(0xACu, column.propkey.fmtid.Data4[7]);
+        } else {
+            EXPECT_EQ(0u, column.propkey.fmtid.Data1) << c.text;
+        }
+    }
+    // What SaveState writes reads back as the same column.
+    SORTCOLUMN written = {};
+    ASSERT_TRUE(ParseSortColumn(cases[1].text, &written));
+    SORTCOLUMN read = {};
+    ASSERT_TRUE(ParseSortColumn(FormatSortColumn(written).c_str(), &read));
+    EXPECT_TRUE(IsEqualGUID(written.propkey.fmtid, read.propkey.fmtid));
+    EXPECT_EQ(written.propkey.pid, read.propkey.pid);
+    EXPECT_EQ(written.direction, read.direction);
+    EXPECT_EQ(std::wstring::npos, FormatSortColumn(written).find(L'{'));
+}
+
+TEST(FolderViewSettings, OpeningAFileChoosesTheEditorOrTheSystemByTheLists)
+{
+    const std::wstring include = L"*.txt;*.html;*.htm;*.css;*.js;*.cpp;*.c;*.h";
+    const std::wstring exclude = L"*.exe;*.bat;*.com";
+    struct Case {
+        bool unmatchedExternally;
+        bool emptyInclude;
+        const wchar_t* path;
+        bool outside;
+    };
+    const Case cases[] = {
+        {false, false, L"C:\\a\\setup.exe", true},   {false, false, L"C:\\a\\readme.txt", false},
+        {false, false, L"C:\\a\\image.png", false},  {true, false, L"C:\\a\\readme.txt", false},
+        {true, false, L"C:\\a\\image.png", true},    {true, false, L"C:\\a.exe\\main.c", false},
+        {true, true, L"C:\\a\\image.png", false},    {true, true, L"C:\\a\\setup.exe", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.outside, OpensOutsideEditor(c.unmatchedExternally, c.emptyInclude ? L"" : include, exclude, c.path))
+            << c.path << " " << c.unmatchedExternally;
+}
+
+TEST(FolderViewSettings, TheFilterIsTheListInParenthesesOrTheTextAsTyped)
+{
+    EXPECT_EQ(L"*.c;*.h", FilterSpecOf(L"C files (*.c;*.h)"));
+    EXPECT_EQ(L"*.c;*.h", FilterSpecOf(L"C files ( *.c;*.h"));
+    EXPECT_EQ(L"*.txt", FilterSpecOf(L"  *.txt"));
+    EXPECT_EQ(L"", FilterSpecOf(L""));
+    EXPECT_EQ(L"", FilterSpecOf(nullptr));
+}
+
+// ---------------------------------------------------------------- on the real main window
+
+// A shell folder that never gives a view.
+class NoViewFolder : public IShellFolder {
+public:
+    STDMETHODIMP QueryInterface(REFIID riid, void** object) override
+    {
+        *object = nullptr;
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IShellFolder)) {
+            *object = this;
+            AddRef();
+            return S_OK;
+        }
+        return E_NOINTERFACE;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(++refs); }
+    STDMETHODIMP_(ULONG) Release() override { return static_cast<ULONG>(--refs); }
+    STDMETHODIMP ParseDisplayName(HWND, IBindCtx*, LPWSTR, ULONG*, PIDLIST_RELATIVE*, ULONG*) override { return E_FAIL; }
+    STDMETHODIMP EnumObjects(HWND, SHCONTF, IEnumIDList**) override { return E_FAIL; }
+    STDMETHODIMP BindToObject(PCUIDLIST_RELATIVE, IBindCtx*, REFIID, void**) override { return E_FAIL; }
+    STDMETHODIMP BindToStorage(PCUIDLIST_RELATIVE, IBindCtx*, REFIID, void**) override { return E_FAIL; }
+    STDMETHODIMP CompareIDs(LPARAM, PCUIDLIST_RELATIVE, PCUIDLIST_RELATIVE) override { return E_FAIL; }
+    STDMETHODIMP CreateViewObject(HWND, REFIID, void** object) override
+    {
+        *object = nullptr;
+        return E_FAIL;
+    }
+    STDMETHODIMP GetAttributesOf(UINT, PCUITEMID_CHILD_ARRAY, SFGAOF*) override { return E_FAIL; }
+    STDMETHODIMP GetUIObjectOf(HWND, UINT, PCUITEMID_CHILD_ARRAY, REFIID, UINT*, void**) override { return E_FAIL; }
+    STDMETHODIMP GetDisplayNameOf(PCUITEMID_CHILD, SHGDNF, STRRET*) override { return E_FAIL; }
+    STDMETHODIMP SetNameOf(HWND, PCUITEMID_CHILD, LPCWSTR, SHGDNF, PITEMID_CHILD*) override { return E_FAIL; }
+    int refs = 1;
+};
+
+struct FolderViewFixture : RealMainWindowFixture {
+    CFolderView* View() const
+    {
+        return reinterpret_cast<CFolderView*>(SendMessageW(g_mainState.folderPanel, kFolderViewObjectMessage, 0, 0));
+    }
+    HWND List() const
+    {
+        HWND window = View() ? View()->ViewWindow() : nullptr;
+        return window ? FindWindowExW(window, nullptr, WC_LISTVIEWW, nullptr) : nullptr;
+    }
+    // The names the shell view shows, sorted.
+    std::vector<std::wstring> Names() const
+    {
+        std::vector<std::wstring> names;
+        HWND list = List();
+        const int count = list ? static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)) : 0;
+        for (int i = 0; i < count; ++i) {
+            wchar_t text[MAX_PATH] = {};
+            LVITEMW item = {};
+            item.iSubItem = 0;
+            item.pszText = text;
+            item.cchTextMax = MAX_PATH;
+            SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+            names.push_back(text);
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    std::wstring CurrentPath() const
+    {
+        wchar_t path[MAX_PATH] = {};
+        View()->GetCurrentPath(path);
+        return path;
+    }
+    std::wstring PathBarText() const
+    {
+        HWND edit = reinterpret_cast<HWND>(SendMessageW(View()->PathCombo(), CBEM_GETEDITCONTROL, 0, 0));
+        return ovrik_test::TextOf(edit);
+    }
+    bool ButtonEnabled(int command) const
+    {
+        return SendMessageW(View()->Toolbar(), TB_ISBUTTONENABLED, static_cast<WPARAM>(command), 0) != 0;
+    }
+    int RingCount(const FolderRing& ring) const
+    {
+        int count = 0;
+        for (PIDLIST_ABSOLUTE slot : ring.slots)
+            count += slot ? 1 : 0;
+        return count;
+    }
+    // Selects one item of the shown folder by its name.
+    bool Select(const wchar_t* name) const
+    {
+        PIDLIST_RELATIVE item = nullptr;
+        ULONG eaten = 0;
+        if (FAILED(View()->Folder()->ParseDisplayName(nullptr, nullptr, const_cast<LPWSTR>(name), &eaten, &item, nullptr)))
+            return false;
+        const HRESULT selected = View()->View()->SelectItem(reinterpret_cast<PCUITEMID_CHILD>(item),
+                                                            SVSI_SELECT | SVSI_DESELECTOTHERS | SVSI_FOCUSED);
+        ILFree(item);
+        PumpMessages(20);
+        return SUCCEEDED(selected);
+    }
+    void MakeTree()
+    {
+        CreateDirectoryW(dir.File(L"alpha").c_str(), nullptr);
+        CreateDirectoryW(dir.File(L"alpha\\inner").c_str(), nullptr);
+        CreateDirectoryW(dir.File(L"beta").c_str(), nullptr);
+        for (const wchar_t* name : {L"readme.txt", L"main.c", L"main.h", L"notes.md"})
+            WriteFileBytes(dir.File(name), "text\r\n");
+    }
+    void Restart()
+    {
+        DestroyMainWindow();
+        main = StartMainWindow(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
+        ASSERT_NE(main, nullptr);
+        PumpMessages(100);
+    }
+};
+
+TEST_F(FolderViewFixture, ShowsARealFolderWithItsFilesAndSubfolders)
+{
+    MakeTree();
+    CFolderView* view = View();
+    ASSERT_NE(nullptr, view);
+    EXPECT_EQ(view, g_mainState.folderView);
+    ASSERT_NE(nullptr, view->View());
+    ASSERT_TRUE(view->BrowseToPath(dir.Path().c_str()));
+    PumpMessages(50);
+    const std::vector<std::wstring> names = Names();
+    for (const wchar_t* name : {L"alpha", L"beta", L"readme.txt", L"main.c", L"main.h", L"notes.md"})
+        EXPECT_NE(names.end(), std::find(names.begin(), names.end(), name)) << name;
+    EXPECT_EQ(6u, names.size());
+    EXPECT_EQ(dir.Path(), CurrentPath());
+    EXPECT_EQ(dir.Path(), PathBarText());
+    EXPECT_TRUE(ButtonEnabled(FolderCommand::kBack));
+    EXPECT_FALSE(ButtonEnabled(FolderCommand::kForward));
+    EXPECT_TRUE(ButtonEnabled(FolderCommand::kUp));
+    EXPECT_TRUE(ButtonEnabled(FolderCommand::kNewFile));
+    // Path bar, toolbar, then the view down to the bottom of the panel.
+    RECT panel = {};
+    GetClientRect(g_mainState.folderPanel, &panel);
+    RECT bar = {};
+    GetWindowRect(view->Toolbar(), &bar);
+    MapWindowPoints(nullptr, g_mainState.folderPanel, reinterpret_cast<POINT*>(&bar), 2);
+    EXPECT_GT(bar.top, 0);
+    EXPECT_EQ(bar.bottom, view->ViewRect().top);
+    EXPECT_EQ(panel.bottom, view->ViewRect().bottom);
+    EXPECT_TRUE(IsWindowVisible(view->FilterCombo()));
+    // The style theme's colours.
+    EXPECT_EQ(g_panelBackColour, static_cast<COLORREF>(SendMessageW(List(), LVM_GETBKCOLOR, 0, 0)));
+    EXPECT_EQ(g_panelForeColour, static_cast<COLORREF>(SendMessageW(List(), LVM_GETTEXTCOLOR, 0, 0)));
+    ovrik_test::HoldForScreenshot("folder_view");
+}
+
+TEST_F(FolderViewFixture, GoesBackForwardAndUpThroughItsHistory)
+{
+    MakeTree();
+    CFolderView* view = View();
+    ASSERT_NE(nullptr, view);
+    const std::wstring alpha = dir.File(L"alpha");
+    const std::wstring inner = dir.File(L"alpha\\inner");
+    ASSERT_TRUE(view->BrowseToPath(dir.Path().c_str()));
+    ASSERT_TRUE(view->BrowseToPath(alpha.c_str()));
+    ASSERT_TRUE(view->BrowseToPath(inner.c_str()));
+    EXPECT_EQ(inner, CurrentPath());
+    EXPECT_EQ(std::vector<std::wstring>{}, Names());
+
+    // The folder already shown: no history entry, no new view.
+    const int backBefore = RingCount(view->BackRing());
+    HWND window = view->ViewWindow();
+    ASSERT_TRUE(view->BrowseToPath(inner.c_str()));
+    EXPECT_EQ(backBefore, RingCount(view->BackRing()));
+    EXPECT_EQ(window, view->ViewWindow());
+
+    view->GoBack();
+    EXPECT_EQ(alpha, CurrentPath());
+    EXPECT_EQ(alpha, PathBarText());
+    EXPECT_EQ(std::vector<std::wstring>{L"inner"}, Names());
+    EXPECT_TRUE(ButtonEnabled(FolderCommand::kForward));
+    view->GoBack();
+    EXPECT_EQ(dir.Path(), CurrentPath());
+    EXPECT_EQ(2, RingCount(view->ForwardRing()));
+    view->GoForward();
+    EXPECT_EQ(alpha, CurrentPath());
+    // Opening another folder keeps the way forward.
+    ASSERT_TRUE(view->BrowseToPath(dir.File(L"beta").c_str()));
+    EXPECT_EQ(1, RingCount(view->ForwardRing()));
+    view->GoUp();
+    EXPECT_EQ(dir.Path(), CurrentPath());
+    EXPECT_EQ(alpha, GetIdListPathText(view->BackRing().slots[(view->BackRing().top + 7) % 8]));
+
+    // Jumping to the third folder back is pressing Back three times.
+    const FolderRing& back = view->BackRing();
+    const int slot = (back.top + 8 - 2) % 8;
+    const std::wstring target = GetIdListPathText(back.slots[slot]);
+    const int forwardBefore = RingCount(view->ForwardRing());
+    view->JumpBack(slot);
+    EXPECT_EQ(target, CurrentPath());
+    EXPECT_EQ(forwardBefore + 3, RingCount(view->ForwardRing()));
+    view->JumpForward(view->ForwardRing().top);
+    EXPECT_NE(target, CurrentPath());
+
+    // After nine more folders only the eight newest are reachable.
+    for (int i = 0; i < 9; ++i) {
+        const std::wstring folder = dir.File(L"n" + std::to_wstring(i));
+        CreateDirectoryW(folder.c_str(), nullptr);
+        ASSERT_TRUE(view->BrowseToPath(folder.c_str()));
+    }
+    EXPECT_EQ(8, RingCount(view->BackRing()));
+    for (int i = 0; i < 8; ++i)
+        view->GoBack();
+    EXPECT_EQ(dir.File(L"n0"), CurrentPath());
+    EXPECT_FALSE(ButtonEnabled(FolderCommand::kBack));
+    view->GoBack();
+    EXPECT_EQ(dir.File(L"n0"), CurrentPath());
+}
+
+TEST_F(FolderViewFixture, AFolderWithoutAViewLeavesTheOldViewShown)
+{
+    MakeTree();
+    CFolderView* view = View();
+    ASSERT_TRUE(view->BrowseToPath(dir.Path().c_str()));
+    IShellView* shown = view->View();
+    HWND window = view->ViewWindow();
+    NoViewFolder folder;
+    folder.AddRef();   // the reference CreateView takes
+    EXPECT_FALSE(view->CreateView(&folder));
+    EXPECT_EQ(1, folder.refs);
+    EXPECT_EQ(shown, view->View());
+    EXPECT_EQ(window, view->ViewWindow());
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ(dir.Path(), CurrentPath());
+    EXPECT_EQ(6u, Names().size());
+}
+
+} // namespace
