@@ -364,4 +364,148 @@ TEST_F(FolderViewFixture, AFolderWithoutAViewLeavesTheOldViewShown)
     EXPECT_EQ(6u, Names().size());
 }
 
+TEST_F(FolderViewFixture, TheFilterBoxHidesWhatDoesNotMatchAndIsRestoredAtTheNextStart)
+{
+    MakeTree();
+    CFolderView* view = View();
+    ASSERT_TRUE(view->BrowseToPath(dir.Path().c_str()));
+    HWND combo = view->FilterCombo();
+    ASSERT_NE(nullptr, combo);
+    // The built-in list: all files, C/C++, Web, Java.
+    EXPECT_EQ(4, SendMessageW(combo, CB_GETCOUNT, 0, 0));
+    auto type = [&](const wchar_t* text) {
+        SetWindowTextW(combo, text);
+        SendMessageW(g_mainState.folderPanel, WM_COMMAND, MAKEWPARAM(kFolderFilterComboId, CBN_EDITCHANGE),
+                     reinterpret_cast<LPARAM>(combo));
+        PumpMessages(20);
+    };
+    auto stored = [] {
+        wchar_t value[128] = {};
+        IniReadString(g_iniPath, L"Filter", value, 128);
+        return std::wstring(value);
+    };
+    type(L"C files (*.c;*.h)");
+    EXPECT_EQ(L"*.c;*.h", view->FilterSpec());
+    // Folders are filtered like files.
+    EXPECT_EQ((std::vector<std::wstring>{L"main.c", L"main.h"}), Names());
+    EXPECT_EQ(L"C files (*.c;*.h)", stored());
+    type(L"*.txt");
+    EXPECT_EQ(std::vector<std::wstring>{L"readme.txt"}, Names());
+    type(L"");
+    EXPECT_EQ(6u, Names().size());
+
+    // Choosing an entry of the list filters by its wildcards.
+    SendMessageW(combo, CB_SETCURSEL, 1, 0);
+    SendMessageW(g_mainState.folderPanel, WM_COMMAND, MAKEWPARAM(kFolderFilterComboId, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    PumpMessages(20);
+    EXPECT_EQ(L"*.cpp;*.c;*.h;*.cxx;*.hxx;*.rc", view->FilterSpec());
+    EXPECT_EQ((std::vector<std::wstring>{L"main.c", L"main.h"}), Names());
+    EXPECT_EQ(L"C/C++ files (*.cpp;*.c;*.h;*.cxx;*.hxx;*.rc)", stored());
+
+    // The next start shows the folder again, filtered as it was, and the deferred
+    // start leaves no selection in the filter box.
+    type(L"*.md");
+    SendMessageW(g_mainState.folderPanel, kFolderSaveStateMessage, 0, 0);
+    Restart();
+    view = View();
+    ASSERT_NE(nullptr, view);
+    EXPECT_EQ(dir.Path(), CurrentPath());
+    EXPECT_EQ(L"*.md", ovrik_test::TextOf(view->FilterCombo()));
+    EXPECT_EQ(std::vector<std::wstring>{L"notes.md"}, Names());
+    DWORD start = 1;
+    DWORD end = 2;
+    SendMessageW(view->FilterCombo(), CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, end);
+}
+
+TEST_F(FolderViewFixture, OpeningAFileMakesATabAndOpeningAFolderShowsIt)
+{
+    MakeTree();
+    CFolderView* view = View();
+    ASSERT_TRUE(view->BrowseToPath(dir.Path().c_str()));
+    const int tabs = DocTabs::TabCount(*g_mainState.docTabs);
+    // Only the current view may ask.
+    EXPECT_EQ(E_INVALIDARG, view->OnDefaultCommand(nullptr));
+
+    // A double click on the item, as the user does it.
+    ASSERT_TRUE(Select(L"readme.txt"));
+    HWND list = List();
+    const int index = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    ASSERT_GE(index, 0);
+    RECT item = {};
+    item.left = LVIR_LABEL;
+    SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageW(list, WM_LBUTTONUP, 0, point);
+    SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+    SendMessageW(list, WM_LBUTTONUP, 0, point);
+    PumpMessages(50);
+    ASSERT_EQ(tabs + 1, DocTabs::TabCount(*g_mainState.docTabs));
+    ASSERT_NE(nullptr, g_mainState.docTabs->current);
+    EXPECT_EQ(dir.File(L"readme.txt"), g_mainState.docTabs->current->path);
+
+    // Opening it again only selects its tab.
+    ASSERT_TRUE(Select(L"readme.txt"));
+    EXPECT_EQ(S_OK, view->OnDefaultCommand(view->View()));
+    EXPECT_EQ(tabs + 1, DocTabs::TabCount(*g_mainState.docTabs));
+
+    // A folder is shown once the view's own call has returned.
+    ASSERT_TRUE(Select(L"alpha"));
+    EXPECT_EQ(S_OK, view->OnDefaultCommand(view->View()));
+    PumpMessages(50);
+    EXPECT_EQ(dir.File(L"alpha"), CurrentPath());
+    EXPECT_EQ(tabs + 1, DocTabs::TabCount(*g_mainState.docTabs));
+    view->GoBack();
+    EXPECT_EQ(dir.Path(), CurrentPath());
+}
+
+TEST_F(FolderViewFixture, SavesItsFolderAndViewModeAndShowsThemAtTheNextStart)
+{
+    MakeTree();
+    CFolderView* view = View();
+    // The first start shows This PC.
+    wchar_t parsing[MAX_PATH] = {};
+    wchar_t display[MAX_PATH] = {};
+    ASSERT_TRUE(view->GetCurrentFolderName(parsing, display));
+    EXPECT_EQ(0, lstrcmpiW(L"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}", parsing)) << parsing;
+    EXPECT_FALSE(view->GetCurrentPath(parsing));
+    EXPECT_STREQ(L"", parsing);
+
+    const std::wstring alpha = dir.File(L"alpha");
+    ASSERT_TRUE(view->BrowseToPath(alpha.c_str()));
+    view->SetViewMode(FVM_LIST);
+    SendMessageW(g_mainState.folderPanel, kFolderViewModeMessage, 0, 0);
+    EXPECT_EQ(static_cast<uint32_t>(FVM_LIST), view->ViewMode());
+    EXPECT_TRUE(GetWindowLongPtrW(List(), GWL_STYLE) & LVS_LIST);
+    // The main window's close saves the folder view's state with the settings.
+    g_mainState.SaveSettings();
+    EXPECT_EQ(nullptr, view->View());
+    wchar_t value[MAX_PATH] = {};
+    IniReadString(g_iniPath, L"Path", value, MAX_PATH);
+    EXPECT_EQ(alpha, value);
+    EXPECT_EQ(static_cast<int>(FVM_LIST), IniReadInt(L"ViewMode", 0));
+    EXPECT_EQ(16, IniReadInt(L"IconSize", 0));
+
+    Restart();
+    view = View();
+    EXPECT_EQ(alpha, CurrentPath());
+    EXPECT_EQ(static_cast<uint32_t>(FVM_LIST), view->ViewMode());
+    EXPECT_TRUE(GetWindowLongPtrW(List(), GWL_STYLE) & LVS_LIST);
+
+    // A saved folder that is gone falls back to This PC.
+    IniWriteString(g_iniPath, L"Path", dir.File(L"gone").c_str());
+    Restart();
+    ASSERT_TRUE(View()->GetCurrentFolderName(parsing, nullptr));
+    EXPECT_EQ(0, lstrcmpiW(L"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}", parsing)) << parsing;
+    // This PC is saved by its shell name and shown again.
+    SendMessageW(g_mainState.folderPanel, kFolderSaveStateMessage, 0, 0);
+    IniReadString(g_iniPath, L"Path", value, MAX_PATH);
+    EXPECT_EQ(0, lstrcmpiW(L"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}", value)) << value;
+    Restart();
+    ASSERT_TRUE(View()->GetCurrentFolderName(parsing, nullptr));
+    EXPECT_EQ(0, lstrcmpiW(L"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}", parsing)) << parsing;
+}
+
 } // namespace
