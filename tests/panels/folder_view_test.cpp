@@ -14,6 +14,7 @@
 #include "editor/edit_doc.h"
 #include "editor/style_theme.h"
 #include "frame/startup.h"
+#include "frame/tab_host.h"
 #include "panels/folder_panel.h"
 #include "panels/folder_view.h"
 #include "support/test_support.h"
@@ -506,6 +507,258 @@ TEST_F(FolderViewFixture, SavesItsFolderAndViewModeAndShowsThemAtTheNextStart)
     Restart();
     ASSERT_TRUE(View()->GetCurrentFolderName(parsing, nullptr));
     EXPECT_EQ(0, lstrcmpiW(L"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}", parsing)) << parsing;
+}
+
+TEST_F(FolderViewFixture, NewFileIsNumberedAndRenamedAndNewFolderAndDeleteWork)
+{
+    MakeTree();
+    WriteFileBytes(dir.File(L"New File"), "");
+    WriteFileBytes(dir.File(L"New File (2)"), "");
+    CFolderView* view = View();
+    ASSERT_TRUE(view->BrowseToPath(dir.Path().c_str()));
+    SendMessageW(g_mainState.folderPanel, WM_COMMAND, FolderCommand::kNewFile, 0);
+    PumpMessages(50);
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(dir.File(L"New File (3)").c_str()));
+    std::vector<std::wstring> names = Names();
+    EXPECT_NE(names.end(), std::find(names.begin(), names.end(), L"New File (3)"));
+    // The new file's name is being edited.
+    HWND edit = reinterpret_cast<HWND>(SendMessageW(List(), LVM_GETEDITCONTROL, 0, 0));
+    ASSERT_NE(nullptr, edit);
+    EXPECT_EQ(L"New File (3)", ovrik_test::TextOf(edit));
+    SendMessageW(List(), LVM_CANCELEDITLABEL, 0, 0);
+
+    SendMessageW(g_mainState.folderPanel, WM_COMMAND, FolderCommand::kNewFolder, 0);
+    PumpMessages(50);
+    WIN32_FIND_DATAW found = {};
+    HANDLE search = FindFirstFileW(dir.File(L"New Folder*").c_str(), &found);
+    ASSERT_NE(INVALID_HANDLE_VALUE, search);
+    FindClose(search);
+    EXPECT_TRUE(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    SendMessageW(List(), LVM_CANCELEDITLABEL, 0, 0);
+
+    // Delete takes the whole selection after the system asked.
+    ASSERT_TRUE(Select(L"notes.md"));
+    EXPECT_TRUE(ButtonEnabled(FolderCommand::kDelete));
+    const std::wstring paths = view->GetSelectionPaths();
+    EXPECT_EQ(dir.File(L"notes.md") + L'\0' + L'\0', paths);
+    ovrik_test::DialogAnswerer answers;
+    answers.Push(IDYES);
+    SendMessageW(g_mainState.folderPanel, WM_COMMAND, FolderCommand::kDelete, 0);
+    PumpMessages(100);
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(dir.File(L"notes.md").c_str()));
+    EXPECT_EQ(1u, answers.SeenDialogs().size());
+}
+
+TEST_F(FolderViewFixture, ANewFileThatCannotBeMadeIsTold)
+{
+    CFolderView* view = View();
+    // This PC holds no files.
+    ovrik_test::DialogAnswerer answers;
+    answers.Push(IDOK);
+    view->NewFile();
+    ASSERT_EQ(1u, answers.SeenDialogs().size());
+    EXPECT_NE(std::wstring::npos, answers.SeenDialogs()[0].text.find(L"No new file"));
+}
+
+// What a popup menu showed while it was open: its item texts ("-" for a separator)
+// and which were checked or greyed. The menu is then closed without a choice.
+struct SeenMenu {
+    std::vector<std::wstring> texts;
+    std::vector<bool> checked;
+    std::vector<bool> grayed;
+    int defaultItem = -1;
+};
+SeenMenu g_seenMenu;
+const char* g_menuShot = nullptr;
+UINT_PTR g_menuTimer = 0;
+
+void CALLBACK LookAtMenu(HWND, UINT, UINT_PTR, DWORD)
+{
+    KillTimer(nullptr, g_menuTimer);
+    g_menuTimer = 0;
+    HWND window = FindWindowW(L"#32768", nullptr);
+    HMENU menu = window ? reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0)) : nullptr;
+    const int count = menu ? GetMenuItemCount(menu) : 0;
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[MAX_PATH] = {};
+        MENUITEMINFOW info = {};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
+        info.dwTypeData = text;
+        info.cch = MAX_PATH;
+        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
+        g_seenMenu.texts.push_back((info.fType & MFT_SEPARATOR) ? L"-" : text);
+        g_seenMenu.checked.push_back((info.fState & MFS_CHECKED) != 0);
+        g_seenMenu.grayed.push_back((info.fState & MFS_GRAYED) != 0);
+    }
+    if (menu)
+        g_seenMenu.defaultItem = static_cast<int>(GetMenuDefaultItem(menu, TRUE, 0));
+    if (g_menuShot)
+        ovrik_test::HoldForScreenshot(g_menuShot);
+    EndMenu();
+}
+
+// Runs what opens a menu and returns what the menu showed.
+template <class Open>
+SeenMenu LookAtMenuOf(Open open, const char* shot = nullptr)
+{
+    g_seenMenu = SeenMenu();
+    g_menuShot = shot;
+    g_menuTimer = SetTimer(nullptr, 0, 150, LookAtMenu);
+    open();
+    if (g_menuTimer)
+        KillTimer(nullptr, g_menuTimer);
+    g_menuTimer = 0;
+    g_menuShot = nullptr;
+    return g_seenMenu;
+}
+
+TEST_F(FolderViewFixture, TheLayoutMenuHidesThePathBarTheToolbarRoomAndTheColumnHeaders)
+{
+    MakeTree();
+    CFolderView* view = View();
+    ASSERT_TRUE(view->BrowseToPath(dir.Path().c_str()));
+    // A right click on the folder tab reaches the panel through the main window.
+    const SeenMenu menu = LookAtMenuOf(
+        [&] {
+            NMHDR header = {g_mainState.sideHost->tabControl, 94, static_cast<UINT>(NM_RCLICK)};
+            SendMessageW(main, WM_NOTIFY, 94, reinterpret_cast<LPARAM>(&header));
+        },
+        "folder_layout_menu");
+    EXPECT_EQ((std::vector<std::wstring>{L"Path Bar", L"Toolbar", L"Column Headers", L"-", L"Customize Toolbar...",
+                                         L"Filter Settings..."}),
+              menu.texts);
+    EXPECT_EQ((std::vector<bool>{true, true, true, false, false, false}), menu.checked);
+
+    auto top = [](HWND window) {
+        RECT r = {};
+        GetWindowRect(window, &r);
+        MapWindowPoints(nullptr, g_mainState.folderPanel, reinterpret_cast<POINT*>(&r), 2);
+        return static_cast<int>(r.top);
+    };
+    const uint32_t config2 = g_mainState.config2;
+    view->ApplyLayoutChoice(FolderLayoutChoice::kPathBar);
+    EXPECT_TRUE(g_mainState.config2 & Config2::kFolderPathBarHidden);
+    EXPECT_FALSE(IsWindowVisible(view->PathCombo()));
+    EXPECT_EQ(0, top(view->Toolbar()));
+    view->ApplyLayoutChoice(FolderLayoutChoice::kToolbar);
+    EXPECT_EQ(0, top(view->ViewWindow()));
+    EXPECT_EQ(0, view->ViewRect().top);
+    view->ApplyLayoutChoice(FolderLayoutChoice::kPathBar);
+    view->ApplyLayoutChoice(FolderLayoutChoice::kToolbar);
+    EXPECT_TRUE(IsWindowVisible(view->PathCombo()));
+    EXPECT_GT(top(view->Toolbar()), 0);
+    EXPECT_EQ(top(view->ViewWindow()), top(view->Toolbar()) + 24);
+    const SeenMenu changed = LookAtMenuOf([&] {
+        view->ApplyLayoutChoice(FolderLayoutChoice::kColumnHeaders);
+        view->ShowLayoutMenu();
+    });
+    EXPECT_EQ((std::vector<bool>{true, true, false, false, false, false}), changed.checked);
+    EXPECT_TRUE(GetWindowLongPtrW(List(), GWL_STYLE) & LVS_NOCOLUMNHEADER);
+    // The headers come back with a new view of the same folder.
+    HWND window = view->ViewWindow();
+    view->ApplyLayoutChoice(FolderLayoutChoice::kColumnHeaders);
+    EXPECT_NE(window, view->ViewWindow());
+    EXPECT_FALSE(GetWindowLongPtrW(List(), GWL_STYLE) & LVS_NOCOLUMNHEADER);
+    EXPECT_EQ(dir.Path(), CurrentPath());
+    EXPECT_EQ(config2, g_mainState.config2);
+}
+
+TEST_F(FolderViewFixture, TheHistoryAndViewModeButtonsOpenTheirMenus)
+{
+    MakeTree();
+    CFolderView* view = View();
+    ASSERT_TRUE(view->BrowseToPath(dir.Path().c_str()));
+    ASSERT_TRUE(view->BrowseToPath(dir.File(L"alpha").c_str()));
+    ASSERT_TRUE(view->BrowseToPath(dir.File(L"beta").c_str()));
+    auto dropDown = [&](int command) {
+        NMTOOLBARW info = {};
+        info.hdr = {view->Toolbar(), kFolderToolbarId, static_cast<UINT>(TBN_DROPDOWN)};
+        info.iItem = command;
+        SendMessageW(g_mainState.folderPanel, WM_NOTIFY, kFolderToolbarId, reinterpret_cast<LPARAM>(&info));
+    };
+    const SeenMenu back = LookAtMenuOf([&] { dropDown(FolderCommand::kBack); }, "folder_back_menu");
+    ASSERT_EQ(3u, back.texts.size());
+    EXPECT_EQ(dir.File(L"alpha"), back.texts[0]);
+    EXPECT_EQ(dir.Path(), back.texts[1]);
+    EXPECT_EQ(0, back.defaultItem);
+
+    const SeenMenu modes = LookAtMenuOf([&] { dropDown(FolderCommand::kViewMode); }, "folder_view_mode_menu");
+    EXPECT_EQ((std::vector<std::wstring>{L"Large Icons", L"Small Icons", L"List", L"Details"}), modes.texts);
+    EXPECT_EQ((std::vector<bool>{false, false, false, true}), modes.checked);
+    ASSERT_TRUE(view->BrowseToPath(dir.Path().c_str()));
+    view->SetViewMode(FVM_SMALLICON);
+    PumpMessages(20);
+    EXPECT_TRUE((GetWindowLongPtrW(List(), GWL_STYLE) & LVS_TYPEMASK) == LVS_SMALLICON);
+    ovrik_test::HoldForScreenshot("folder_view_small_icons");
+}
+
+// Photographs the active dialog of this thread and closes it.
+UINT_PTR g_dialogTimer = 0;
+HWND g_dialogSeen = nullptr;
+
+void CALLBACK LookAtDialog(HWND, UINT, UINT_PTR, DWORD)
+{
+    KillTimer(nullptr, g_dialogTimer);
+    g_dialogTimer = 0;
+    HWND dialog = GetActiveWindow();
+    if (!dialog || ovrik_test::ClassOf(dialog) != L"#32770")
+        return;
+    g_dialogSeen = dialog;
+    ovrik_test::HoldForScreenshot("folder_customize");
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
+
+TEST_F(FolderViewFixture, TheToolbarIsCustomisedSavedAndReset)
+{
+    IniWriteString(g_iniPath, kFolderToolbarKey, L"10 11 | 12");
+    Restart();
+    CFolderView* view = View();
+    EXPECT_EQ(4, SendMessageW(view->Toolbar(), TB_BUTTONCOUNT, 0, 0));
+    // Without its place the filter box is hidden.
+    EXPECT_FALSE(IsWindowVisible(view->FilterCombo()));
+    auto notify = [&](UINT code, NMTOOLBARW& info) {
+        info.hdr = {view->Toolbar(), kFolderToolbarId, code};
+        return SendMessageW(g_mainState.folderPanel, WM_NOTIFY, kFolderToolbarId, reinterpret_cast<LPARAM>(&info));
+    };
+    NMTOOLBARW info = {};
+    wchar_t text[64] = {};
+    info.iItem = 4;
+    info.pszText = text;
+    info.cchText = 64;
+    EXPECT_EQ(TRUE, notify(TBN_GETBUTTONINFOW, info));
+    EXPECT_EQ(FolderCommand::kNewFile, info.tbButton.idCommand);
+    EXPECT_STREQ(L"New File", text);
+    info.iItem = 11;
+    EXPECT_EQ(FALSE, notify(TBN_GETBUTTONINFOW, info));
+    EXPECT_EQ(TRUE, notify(TBN_QUERYINSERT, info));
+
+    // Command 20 dragged back to the end shows the filter box at its place.
+    TBBUTTON place = kFolderToolbarButtons[kFolderToolbarButtonCount - 1];
+    SendMessageW(view->Toolbar(), TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&place));
+    notify(TBN_TOOLBARCHANGE, info);
+    EXPECT_TRUE(IsWindowVisible(view->FilterCombo()));
+    wchar_t layout[128] = {};
+    IniReadString(g_iniPath, kFolderToolbarKey, layout, 128);
+    EXPECT_STREQ(L"10 11 | 12 20", layout);
+
+    notify(TBN_RESET, info);
+    EXPECT_EQ(kFolderToolbarButtonCount, SendMessageW(view->Toolbar(), TB_BUTTONCOUNT, 0, 0));
+    EXPECT_FALSE(IniReadString(g_iniPath, kFolderToolbarKey, layout, 128));
+
+    // Tooltips name the command.
+    NMTTDISPINFOW tip = {};
+    tip.hdr = {nullptr, FolderCommand::kAddToFavorites, static_cast<UINT>(TTN_GETDISPINFOW)};
+    SendMessageW(g_mainState.folderPanel, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
+    EXPECT_STREQ(L"Add to Favorites", tip.lpszText);
+
+    // The customise dialog, looked at once it is on screen and then closed.
+    g_dialogSeen = nullptr;
+    g_dialogTimer = SetTimer(nullptr, 0, 300, LookAtDialog);
+    view->ApplyLayoutChoice(FolderLayoutChoice::kCustomize);
+    if (g_dialogTimer)
+        KillTimer(nullptr, g_dialogTimer);
+    EXPECT_NE(nullptr, g_dialogSeen);
 }
 
 } // namespace
