@@ -973,7 +973,10 @@ std::wstring CFolderView::GetSelectionPaths() const
         return paths;
     // Whole names only: a cut name could name another file.
     for (PCUITEMID_CHILD item : selection.Items()) {
-        const std::wstring name = ShellDisplayName(folder_, item, SHGDN_FORPARSING);
+        PIDLIST_ABSOLUTE full = ILCombine(selection.Parent(), item);
+        const std::wstring name = full ? WholeParsingName(full) : std::wstring();
+        if (full)
+            ILFree(full);
         if (name.empty())
             return std::wstring();
         paths += name;
@@ -1017,8 +1020,14 @@ void CFolderView::AddSelectionToFavorites()
         }
     };
     ShellSelection selection(view_);
-    for (PCUITEMID_CHILD item : selection.Items())
-        append(ShellDisplayName(folder_, item, SHGDN_NORMAL), ShellDisplayName(folder_, item, SHGDN_FORPARSING));
+    for (PCUITEMID_CHILD item : selection.Items()) {
+        PIDLIST_ABSOLUTE full = ILCombine(selection.Parent(), item);
+        const std::wstring path = full ? WholeParsingName(full) : std::wstring();
+        if (full)
+            ILFree(full);
+        if (!path.empty())
+            append(ShellDisplayName(folder_, item, SHGDN_NORMAL), path);
+    }
     if (appended == 0) {
         wchar_t parsingName[MAX_PATH] = {};
         wchar_t displayName[MAX_PATH] = {};

@@ -72,7 +72,7 @@ bool FileSystemPath(PCIDLIST_ABSOLUTE list, std::wstring& path)
         return false;
     if (!ILIsEmpty(list) && !(ItemAttributes(list, SFGAO_FILESYSTEM) & SFGAO_FILESYSTEM))
         return false;
-    path = ShellDisplayName(SharedShellObjects().desktop, list, SHGDN_FORPARSING);
+    path = WholeParsingName(list);
     // The desktop's parsing name is a path only when it names a folder on disk.
     if (ILIsEmpty(list) && (path.empty() || path[0] == L':'))
         path.clear();
@@ -148,6 +148,26 @@ std::wstring ShellDisplayName(IShellFolder* folder, PCUITEMID_CHILD item, SHGDNF
     std::wstring result = text;
     CoTaskMemFree(text);
     return result;
+}
+
+std::wstring WholeParsingName(PCIDLIST_ABSOLUTE list)
+{
+    IShellFolder* desktop = SharedShellObjects().desktop;
+    std::wstring name = ShellDisplayName(desktop, list, SHGDN_FORPARSING);
+    // The shell cuts names at MAX_PATH - 1 characters: a name that long counts only
+    // when it names the same item again.
+    if (name.size() >= MAX_PATH - 1) {
+        PIDLIST_ABSOLUTE again = nullptr;
+        ULONG eaten = 0;
+        const bool same = SUCCEEDED(desktop->ParseDisplayName(nullptr, nullptr, const_cast<LPWSTR>(name.c_str()), &eaten,
+                                                              &again, nullptr)) &&
+                          again && ILIsEqual(again, list);
+        if (again)
+            ILFree(again);
+        if (!same)
+            name.clear();
+    }
+    return name;
 }
 
 IShellFolder* FolderViewDesktop()
@@ -963,7 +983,7 @@ bool CFolderView::GetCurrentFolderName(wchar_t* parsingName, wchar_t* displayNam
     PIDLIST_ABSOLUTE list = CurrentIdList();
     if (!list)
         return false;
-    bool whole = CopyWhole(ShellDisplayName(SharedShellObjects().desktop, list, SHGDN_FORPARSING), parsingName);
+    bool whole = CopyWhole(WholeParsingName(list), parsingName);
     if (whole && displayName)
         whole = CopyWhole(ShellDisplayName(SharedShellObjects().desktop, list, SHGDN_NORMAL), displayName);
     ILFree(list);

@@ -261,6 +261,9 @@ void GetIdListIcons(PCIDLIST_ABSOLUTE list, int* image, int* selectedImage);
 
 // A display name of an item of a folder; empty when the folder gives none.
 std::wstring ShellDisplayName(IShellFolder* folder, PCUITEMID_CHILD item, SHGDNF flags);
+// The whole parsing name of an item (its path for a file-system item); empty when
+// there is none or when the shell could only give a cut one.
+std::wstring WholeParsingName(PCIDLIST_ABSOLUTE list);
 
 // A shell view's selection as the shell hands it over ("Shell IDList Array"): the
 // folder's list and each selected item's list relative to it; empty when the view

@@ -12,7 +12,15 @@
 #include "core/settings.h"
 #include "editor/doc_tabs.h"
 #include "editor/edit_doc.h"
+#include "core/text_convert.h"
+#include "core/themed_message_box.h"
+#include "core/xml_document.h"
+#include "editor/frame_link.h"
 #include "editor/style_theme.h"
+#include "frame/favorites_menu.h"
+#include "frame/frame_parts.h"
+#include "frame/pending_commands_handlers.h"
+#include "frame/status_bar.h"
 #include "frame/startup.h"
 #include "frame/tab_host.h"
 #include "panels/folder_panel.h"
@@ -759,6 +767,268 @@ TEST_F(FolderViewFixture, TheToolbarIsCustomisedSavedAndReset)
     if (g_dialogTimer)
         KillTimer(nullptr, g_dialogTimer);
     EXPECT_NE(nullptr, g_dialogSeen);
+}
+
+TEST_F(FolderViewFixture, TheMessageLoopGivesTheViewItsKeys)
+{
+    MakeTree();
+    CFolderView* view = View();
+    ASSERT_TRUE(view->BrowseToPath(dir.File(L"alpha").c_str()));
+    auto key = [](HWND window, WPARAM vk) {
+        MSG msg = {};
+        msg.hwnd = window;
+        msg.message = WM_KEYDOWN;
+        msg.wParam = vk;
+        return PreTranslateFolderViewKeys(&msg);
+    };
+    // Backspace in the shell view goes up; F5 refreshes and keeps the folder.
+    EXPECT_TRUE(key(List(), VK_BACK));
+    EXPECT_EQ(dir.Path(), CurrentPath());
+    WriteFileBytes(dir.File(L"later.txt"), "x");
+    EXPECT_TRUE(key(List(), VK_F5));
+    std::vector<std::wstring> names = Names();
+    EXPECT_NE(names.end(), std::find(names.begin(), names.end(), L"later.txt"));
+    EXPECT_EQ(dir.Path(), CurrentPath());
+    // Without Ctrl the arrows are the list's own.
+    EXPECT_FALSE(key(List(), VK_LEFT));
+    EXPECT_EQ(dir.Path(), CurrentPath());
+    // Keys of other windows are left alone, also the path bar's Backspace.
+    HWND edit = reinterpret_cast<HWND>(SendMessageW(view->PathCombo(), CBEM_GETEDITCONTROL, 0, 0));
+    EXPECT_FALSE(key(edit, VK_BACK));
+    EXPECT_FALSE(key(g_mainState.docTabs->current->editor, VK_BACK));
+    EXPECT_EQ(dir.Path(), CurrentPath());
+}
+
+TEST_F(FolderViewFixture, ThePathBarTakesATypedPathAndListsTheWayToTheFolder)
+{
+    MakeTree();
+    CFolderView* view = View();
+    ASSERT_TRUE(view->BrowseToPath(dir.Path().c_str()));
+    HWND edit = reinterpret_cast<HWND>(SendMessageW(view->PathCombo(), CBEM_GETEDITCONTROL, 0, 0));
+    auto enter = [&](const std::wstring& text) {
+        SetWindowTextW(edit, text.c_str());
+        NMCBEENDEDITW end = {};
+        end.hdr = {view->PathCombo(), kFolderPathBarId, static_cast<UINT>(CBEN_ENDEDITW)};
+        end.fChanged = TRUE;
+        end.iWhy = CBENF_RETURN;
+        lstrcpynW(end.szText, text.c_str(), CBEMAXSTRLEN);
+        SendMessageW(g_mainState.folderPanel, WM_NOTIFY, kFolderPathBarId, reinterpret_cast<LPARAM>(&end));
+        PumpMessages(20);
+    };
+    enter(dir.File(L"alpha"));
+    EXPECT_EQ(dir.File(L"alpha"), CurrentPath());
+    // A file shows its folder with the file selected.
+    enter(dir.File(L"main.c"));
+    EXPECT_EQ(dir.Path(), CurrentPath());
+    HWND list = List();
+    const int selected = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    ASSERT_GE(selected, 0);
+    wchar_t text[MAX_PATH] = {};
+    LVITEMW item = {};
+    item.pszText = text;
+    item.cchTextMax = MAX_PATH;
+    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(&item));
+    EXPECT_STREQ(L"main.c", text);
+    // A path that is not there is told and changes nothing.
+    enter(dir.File(L"missing"));
+    EXPECT_EQ(dir.Path(), CurrentPath());
+    EXPECT_NE(std::wstring::npos, StatusText(0).find(L"missing"));
+    EXPECT_EQ(dir.File(L"missing"), ovrik_test::TextOf(edit));
+
+    // The drop-down list: the desktop, its folders, and the way down to the folder.
+    ASSERT_TRUE(view->BrowseToPath(dir.File(L"alpha\\inner").c_str()));
+    SendMessageW(g_mainState.folderPanel, WM_COMMAND, MAKEWPARAM(kFolderPathBarId, CBN_DROPDOWN),
+                 reinterpret_cast<LPARAM>(view->PathCombo()));
+    HWND combo = view->PathCombo();
+    const int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+    const int chosen = static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
+    ASSERT_GT(count, 3);
+    ASSERT_GE(chosen, 0);
+    auto entry = [&](int index, int* indent) {
+        wchar_t name[MAX_PATH] = {};
+        COMBOBOXEXITEMW info = {};
+        info.mask = CBEIF_TEXT | CBEIF_INDENT;
+        info.iItem = index;
+        info.pszText = name;
+        info.cchTextMax = MAX_PATH;
+        SendMessageW(combo, CBEM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info));
+        *indent = info.iIndent;
+        return std::wstring(name);
+    };
+    int indent = -1;
+    EXPECT_EQ(L"inner", entry(chosen, &indent));
+    const int innerIndent = indent;
+    EXPECT_EQ(L"alpha", entry(chosen - 1, &indent));
+    EXPECT_EQ(innerIndent - 1, indent);
+    entry(0, &indent);
+    EXPECT_EQ(0, indent);
+    // Escape puts the folder back and lets the list go.
+    SetWindowTextW(edit, L"typed");
+    SendMessageW(g_mainState.folderPanel, WM_COMMAND, MAKEWPARAM(kFolderPathBarId, CBN_SELENDCANCEL),
+                 reinterpret_cast<LPARAM>(combo));
+    EXPECT_EQ(0, SendMessageW(combo, CB_GETCOUNT, 0, 0));
+    EXPECT_EQ(dir.File(L"alpha\\inner"), ovrik_test::TextOf(edit));
+    EXPECT_EQ(dir.File(L"alpha\\inner"), CurrentPath());
+    // Choosing the entry of the parent shows it.
+    SendMessageW(g_mainState.folderPanel, WM_COMMAND, MAKEWPARAM(kFolderPathBarId, CBN_DROPDOWN),
+                 reinterpret_cast<LPARAM>(combo));
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(SendMessageW(combo, CB_GETCURSEL, 0, 0) - 1), 0);
+    SendMessageW(g_mainState.folderPanel, WM_COMMAND, MAKEWPARAM(kFolderPathBarId, CBN_SELENDOK),
+                 reinterpret_cast<LPARAM>(combo));
+    PumpMessages(20);
+    EXPECT_EQ(dir.File(L"alpha"), CurrentPath());
+    EXPECT_EQ(dir.File(L"alpha"), ovrik_test::TextOf(edit));
+    EXPECT_EQ(0, SendMessageW(combo, CB_GETCOUNT, 0, 0));
+}
+
+TEST_F(FolderViewFixture, OpenPathShowsFoldersInTheViewAndOpensFilesSelectingThem)
+{
+    MakeTree();
+    CFolderView* view = View();
+    EXPECT_TRUE(OpenPath(g_mainState, dir.File(L"beta").c_str(), false));
+    EXPECT_EQ(dir.File(L"beta"), CurrentPath());
+    const int tabs = DocTabs::TabCount(*g_mainState.docTabs);
+    EXPECT_TRUE(OpenPath(g_mainState, dir.File(L"main.h").c_str(), true));
+    EXPECT_EQ(tabs + 1, DocTabs::TabCount(*g_mainState.docTabs));
+    EXPECT_EQ(dir.File(L"main.h"), g_mainState.docTabs->current->path);
+    EXPECT_EQ(dir.Path(), CurrentPath());
+    EXPECT_GE(SendMessageW(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 0);
+    EXPECT_FALSE(OpenPath(g_mainState, dir.File(L"missing.txt").c_str(), true));
+    EXPECT_TRUE(OpenPath(g_mainState, L"::{20d04fe0-3aea-1069-a2d8-08002b30309d}", false));
+    EXPECT_FALSE(view->GetCurrentPath(nullptr));
+    // The folder view's folder is the folder of the commands that ask for it.
+    ASSERT_TRUE(view->BrowseToPath(dir.Path().c_str()));
+    wchar_t folder[MAX_PATH] = {};
+    ASSERT_TRUE(g_frameParts.folderViewPath(g_mainState.folderView, folder));
+    EXPECT_EQ(dir.Path(), folder);
+}
+
+// An item of a folder found in the folder's own listing (the shell cannot parse
+// names below MAX_PATH characters of path); null when there is none.
+PITEMID_CHILD ChildNamed(IShellFolder* folder, const std::wstring& name)
+{
+    IEnumIDList* children = nullptr;
+    if (folder->EnumObjects(nullptr, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, &children) != S_OK || !children)
+        return nullptr;
+    PITEMID_CHILD child = nullptr;
+    ULONG fetched = 0;
+    while (children->Next(1, &child, &fetched) == S_OK && child) {
+        if (ShellDisplayName(folder, child, SHGDN_INFOLDER | SHGDN_FORPARSING) == name)
+            break;
+        ILFree(child);
+        child = nullptr;
+    }
+    children->Release();
+    return child;
+}
+
+TEST_F(FolderViewFixture, AFolderWhosePathDoesNotFitIsRefusedNotCut)
+{
+    // A folder deeper than MAX_PATH characters, reached one folder at a time.
+    std::wstring deep = L"\\\\?\\" + dir.Path();
+    std::wstring plain = dir.Path();
+    CFolderView* view = View();
+    ASSERT_TRUE(view->BrowseToPath(dir.Path().c_str()));
+    while (plain.size() < MAX_PATH + 20) {
+        const std::wstring name(40, L'd');
+        deep += L"\\" + name;
+        plain += L"\\" + name;
+        ASSERT_TRUE(CreateDirectoryW(deep.c_str(), nullptr));
+        PITEMID_CHILD child = ChildNamed(view->Folder(), name);
+        ASSERT_NE(nullptr, child);
+        PIDLIST_ABSOLUTE current = view->CurrentIdList();
+        PIDLIST_ABSOLUTE list = ILCombine(current, child);
+        ILFree(current);
+        ILFree(child);
+        ASSERT_TRUE(view->NavigateTo(list, true));
+    }
+    wchar_t path[MAX_PATH];
+    wmemset(path, L'x', MAX_PATH);
+    EXPECT_FALSE(view->GetCurrentPath(path));
+    EXPECT_STREQ(L"", path);
+    wchar_t parsing[MAX_PATH];
+    EXPECT_FALSE(view->GetCurrentFolderName(parsing, nullptr));
+    EXPECT_STREQ(L"", parsing);
+    // Its name is not saved either: the next start keeps the folder saved before.
+    IniWriteString(g_iniPath, L"Path", dir.Path().c_str());
+    SendMessageW(g_mainState.folderPanel, kFolderSaveStateMessage, 0, 0);
+    wchar_t saved[MAX_PATH] = {};
+    IniReadString(g_iniPath, L"Path", saved, MAX_PATH);
+    EXPECT_EQ(dir.Path(), saved);
+    // A file whose path does not fit is not deleted by a cut name.
+    view->GoBack();
+    const std::wstring fileName = std::wstring(40, L'f') + L".txt";
+    WriteFileBytes(deep.substr(0, deep.rfind(L'\\') + 1) + fileName, "x");
+    view->Refresh();
+    PITEMID_CHILD file = ChildNamed(view->Folder(), fileName);
+    ASSERT_NE(nullptr, file);
+    EXPECT_TRUE(SUCCEEDED(view->View()->SelectItem(file, SVSI_SELECT | SVSI_FOCUSED)));
+    ILFree(file);
+    EXPECT_EQ(L"", view->GetSelectionPaths());
+    // The temporary folder's own clean-up cannot reach this deep.
+    ASSERT_TRUE(view->BrowseToPath(dir.Path().c_str()));
+    EXPECT_TRUE(ovrik_test::RemoveTree(L"\\\\?\\" + dir.File(std::wstring(40, L'd'))));
+}
+
+TEST_F(FolderViewFixture, AddToFavoritesTakesTheSelectionOrElseTheFolder)
+{
+    MakeTree();
+    wchar_t file[MAX_PATH] = {};
+    ASSERT_TRUE(FavoritesFilePath(file));
+    const bool existed = GetFileAttributesW(file) != INVALID_FILE_ATTRIBUTES;
+    const std::string saved = existed ? ovrik_test::ReadFileBytes(file) : std::string();
+    DeleteFileW(file);
+    CFolderView* view = View();
+    ASSERT_TRUE(view->BrowseToPath(dir.Path().c_str()));
+    // Nothing selected: the folder shown.
+    SendMessageW(g_mainState.folderPanel, WM_COMMAND, FolderCommand::kAddToFavorites, 0);
+    ASSERT_TRUE(Select(L"readme.txt"));
+    SendMessageW(g_mainState.folderPanel, WM_COMMAND, FolderCommand::kAddToFavorites, 0);
+    XmlDocument xml;
+    XmlDocInit(&xml);
+    ASSERT_TRUE(XmlLoadFile(&xml, file));
+    std::vector<std::pair<std::string, std::string>> entries;
+    for (XmlNode* entry = XmlFirstChild(XmlFindPath(&xml, "favorites"), "file"); entry;
+         entry = XmlNextSibling(entry, "file"))
+        entries.push_back({XmlGetAttr(entry, "name"), XmlGetText(entry)});
+    XmlDocFree(&xml);
+    const std::string folderName = WideToUtf8(dir.Path().substr(dir.Path().rfind(L'\\') + 1));
+    ASSERT_EQ(2u, entries.size());
+    EXPECT_EQ(folderName, entries[0].first);
+    EXPECT_EQ(WideToUtf8(dir.Path()), entries[0].second);
+    EXPECT_EQ("readme.txt", entries[1].first);
+    EXPECT_EQ(WideToUtf8(dir.File(L"readme.txt")), entries[1].second);
+
+    // A file that cannot be read is never overwritten.
+    WriteFileBytes(file, "<favorites><file");
+    ovrik_test::DialogAnswerer answers;
+    answers.Push(IDOK);
+    SendMessageW(g_mainState.folderPanel, WM_COMMAND, FolderCommand::kAddToFavorites, 0);
+    EXPECT_EQ(1u, answers.SeenDialogs().size());
+    EXPECT_EQ("<favorites><file", ovrik_test::ReadFileBytes(file));
+    DeleteFileW(file);
+    if (existed)
+        WriteFileBytes(file, saved);
+}
+
+TEST_F(FolderViewFixture, AStyleChangeRecoloursTheView)
+{
+    MakeTree();
+    CFolderView* view = View();
+    ASSERT_TRUE(view->BrowseToPath(dir.Path().c_str()));
+    const COLORREF back = g_panelBackColour;
+    const COLORREF fore = g_panelForeColour;
+    g_panelBackColour = RGB(10, 20, 30);
+    g_panelForeColour = RGB(200, 210, 220);
+    FrameRecolorPanels();
+    EXPECT_EQ(RGB(10, 20, 30), static_cast<COLORREF>(SendMessageW(List(), LVM_GETBKCOLOR, 0, 0)));
+    EXPECT_EQ(RGB(200, 210, 220), static_cast<COLORREF>(SendMessageW(List(), LVM_GETTEXTCOLOR, 0, 0)));
+    // A new view takes them as well.
+    ASSERT_TRUE(view->BrowseToPath(dir.File(L"alpha").c_str()));
+    EXPECT_EQ(RGB(10, 20, 30), static_cast<COLORREF>(SendMessageW(List(), LVM_GETBKCOLOR, 0, 0)));
+    g_panelBackColour = back;
+    g_panelForeColour = fore;
+    FrameRecolorPanels();
 }
 
 } // namespace
