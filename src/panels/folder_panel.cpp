@@ -19,6 +19,7 @@
 #include "core/window_helpers.h"
 #include "core/xml_document.h"
 #include "frame/favorites_menu.h"
+#include "frame/main_window.h"
 #include "frame/pending_commands_handlers.h"
 #include "frame/pending_newopen_deps.h"
 #include "frame/status_bar.h"
@@ -52,7 +53,6 @@ constexpr int kNoNewFileTextId = 271;
 constexpr int kLayoutMenuTextIds[] = {46, 47, 48, 49, 24};
 constexpr int kFiltersOptionsPage = 27;
 constexpr int kMaxNewFileNumber = 999;
-constexpr int kSideHostId = 94;
 
 // The interface text of each panel command.
 struct CommandText {
