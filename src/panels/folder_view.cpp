@@ -8,6 +8,7 @@
 
 #include "core/image_lists.h"
 #include "core/ini_file.h"
+#include "core/text_convert.h"
 #include "core/pending_dialogs.h"
 #include "core/settings.h"
 #include "core/translation_table.h"
@@ -101,22 +102,11 @@ void SetHeaderHidden(HWND viewWindow, bool hidden)
     SetWindowLongPtrW(list, GWL_STYLE, style);
 }
 
-int HexValue(wchar_t c)
-{
-    if (c >= L'0' && c <= L'9')
-        return c - L'0';
-    if (c >= L'a' && c <= L'f')
-        return c - L'a' + 10;
-    if (c >= L'A' && c <= L'F')
-        return c - L'A' + 10;
-    return -1;
-}
-
 bool ReadHex(const wchar_t*& at, int digits, unsigned long& value)
 {
     value = 0;
     for (int i = 0; i < digits; ++i) {
-        const int digit = HexValue(at[i]);
+        const int digit = HexDigitValue(at[i]);
         if (digit < 0)
             return false;
         value = value << 4 | static_cast<unsigned long>(digit);
@@ -299,11 +289,11 @@ std::wstring FilterSpecOf(const wchar_t* text)
         text = open + 1;
     while (*text == L' ' || *text == L'\t')
         ++text;
-    std::wstring spec = text;
-    const size_t close = spec.find(L')');
+    std::wstring filter = text;
+    const size_t close = filter.find(L')');
     if (close != std::wstring::npos)
-        spec.resize(close);
-    return spec;
+        filter.resize(close);
+    return filter;
 }
 
 // ---------------------------------------------------------------- names and icons
