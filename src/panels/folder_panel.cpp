@@ -554,12 +554,7 @@ void CFolderView::ApplyLayoutChoice(int choice)
     case FolderLayoutChoice::kColumnHeaders: {
         config2 ^= Config2::kFolderNoColumnHeaders;
         const bool hidden = (config2 & Config2::kFolderNoColumnHeaders) != 0;
-        HWND list = viewWindow_ ? FindWindowExW(viewWindow_, nullptr, WC_LISTVIEWW, nullptr) : nullptr;
-        if (list) {
-            LONG_PTR style = GetWindowLongPtrW(list, GWL_STYLE);
-            style = hidden ? (style | LVS_NOCOLUMNHEADER) : (style & ~static_cast<LONG_PTR>(LVS_NOCOLUMNHEADER));
-            SetWindowLongPtrW(list, GWL_STYLE, style);
-        }
+        SetColumnHeadersHidden(viewWindow_, hidden);
         // The headers come back only with a new view.
         if (!hidden && folder_) {
             folder_->AddRef();

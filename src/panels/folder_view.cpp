@@ -92,16 +92,6 @@ bool CopyWhole(const std::wstring& text, wchar_t* buffer)
     return true;
 }
 
-void SetHeaderHidden(HWND viewWindow, bool hidden)
-{
-    HWND list = viewWindow ? FindWindowExW(viewWindow, nullptr, WC_LISTVIEWW, nullptr) : nullptr;
-    if (!list)
-        return;
-    LONG_PTR style = GetWindowLongPtrW(list, GWL_STYLE);
-    style = hidden ? (style | LVS_NOCOLUMNHEADER) : (style & ~static_cast<LONG_PTR>(LVS_NOCOLUMNHEADER));
-    SetWindowLongPtrW(list, GWL_STYLE, style);
-}
-
 bool ReadHex(const wchar_t*& at, int digits, unsigned long& value)
 {
     value = 0;
@@ -329,6 +319,16 @@ void GetIdListIcons(PCIDLIST_ABSOLUTE list, int* image, int* selectedImage)
     info = {};
     if (SHGetFileInfoW(reinterpret_cast<LPCWSTR>(list), 0, &info, sizeof(info), flags | SHGFI_OPENICON))
         *selectedImage = info.iIcon;
+}
+
+void SetColumnHeadersHidden(HWND viewWindow, bool hidden)
+{
+    HWND list = viewWindow ? FindWindowExW(viewWindow, nullptr, WC_LISTVIEWW, nullptr) : nullptr;
+    if (!list)
+        return;
+    LONG_PTR style = GetWindowLongPtrW(list, GWL_STYLE);
+    style = hidden ? (style | LVS_NOCOLUMNHEADER) : (style & ~static_cast<LONG_PTR>(LVS_NOCOLUMNHEADER));
+    SetWindowLongPtrW(list, GWL_STYLE, style);
 }
 
 void ApplyFolderViewColors(IShellView* view, HWND viewWindow)
@@ -841,7 +841,7 @@ bool CFolderView::CreateView(IShellFolder* newFolder)
         FOLDERSETTINGS settings = {viewMode_, viewFlags_};
         result = newView->CreateViewWindow(view_, &settings, this, &placeholder, &window);
         if (SUCCEEDED(result))
-            SetHeaderHidden(window, noHeaders);
+            SetColumnHeadersHidden(window, noHeaders);
     }
     creatingFolder_ = nullptr;
     if (FAILED(result) || !window) {

@@ -250,6 +250,8 @@ private:
     bool orphaned_ = false;
 };
 
+// Sets or clears LVS_NOCOLUMNHEADER on the shell view's list.
+void SetColumnHeadersHidden(HWND viewWindow, bool hidden);
 // Gives the view the style theme's default text and background colours.
 void ApplyFolderViewColors(IShellView* view, HWND viewWindow);
 

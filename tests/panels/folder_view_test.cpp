@@ -544,7 +544,12 @@ TEST_F(FolderViewFixture, NewFileIsNumberedAndRenamedAndNewFolderAndDeleteWork)
     EXPECT_TRUE(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
     SendMessageW(List(), LVM_CANCELEDITLABEL, 0, 0);
 
-    // Delete takes the whole selection after the system asked.
+    // Delete follows the selection and takes the whole of it after the system asked.
+    LVITEMW none = {};
+    none.stateMask = LVIS_SELECTED;
+    SendMessageW(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+    PumpMessages(20);
+    EXPECT_FALSE(ButtonEnabled(FolderCommand::kDelete));
     ASSERT_TRUE(Select(L"notes.md"));
     EXPECT_TRUE(ButtonEnabled(FolderCommand::kDelete));
     const std::wstring paths = view->GetSelectionPaths();
