@@ -13,3 +13,6 @@ std::string WideToMultiByte(std::wstring_view text, unsigned codePage);
 
 std::wstring Utf8ToWide(std::string_view text);
 std::string WideToUtf8(std::wstring_view text);
+
+// The value of a hexadecimal digit of either case; -1 for any other character.
+int HexDigitValue(wchar_t c);

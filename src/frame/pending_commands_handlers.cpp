@@ -2,7 +2,10 @@
 
 #include "core/ini_file.h"
 #include "core/settings.h"
+#include "editor/doc_tabs.h"
 #include "frame/command_ids.h"
+#include "frame/frame_parts.h"
+#include "frame/status_bar.h"
 
 bool IsPendingCommand(unsigned id)
 {
@@ -34,9 +37,29 @@ void ShowBottomPage(MainFrameState&, int, bool)
 {
 }
 
-bool OpenPath(MainFrameState&, const wchar_t*, bool)
+bool OpenPath(MainFrameState& state, const wchar_t* path, bool selectInFolderView)
 {
-    return false;
+    if (!path || !*path)
+        return false;
+    auto browse = [&state](const wchar_t* folder) {
+        if (g_frameParts.folderViewBrowse)
+            g_frameParts.folderViewBrowse(state.folderView, folder);
+        return true;
+    };
+    // A shell namespace name ("::{...}") belongs to the folder view.
+    if (path[0] == L':')
+        return browse(path);
+    const DWORD attributes = GetFileAttributesW(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return false;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return browse(path);
+    if (!state.docTabs || !DocTabs::Open(*state.docTabs, path))
+        return false;
+    UpdateStatusBar(state, kStatusAll);
+    if (selectInFolderView && g_frameParts.folderViewBrowseToFile)
+        g_frameParts.folderViewBrowseToFile(state.folderView, path);
+    return true;
 }
 
 void CopyPathToClipboard(MainFrameState&, int)
