@@ -46,7 +46,6 @@ INT_PTR CALLBACK SymbolListDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
 INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK TextBoxDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK WindowListDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK BatchBuildDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The modeless tool dialogs (find 15, replace 16, find in files 17, organize favorites 24).
 INT_PTR CALLBACK FindDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
