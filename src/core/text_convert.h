@@ -13,3 +13,7 @@ std::string WideToMultiByte(std::wstring_view text, unsigned codePage);
 
 std::wstring Utf8ToWide(std::string_view text);
 std::string WideToUtf8(std::wstring_view text);
+
+// Bytes of unknown encoding: UTF-8 when they are valid UTF-8, else the fallback
+// code page (what a tool that copies a file's own bytes writes).
+std::wstring Utf8OrCodePageToWide(std::string_view text, unsigned fallbackCodePage);

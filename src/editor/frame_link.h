@@ -28,6 +28,13 @@ struct FrameLink {
     // Registers the tab strip's window class (named by tabStripClass); false when it cannot.
     bool (*registerTabStripClass)() = nullptr;
     const wchar_t* tabStripClass = nullptr;
+
+    // The documents' symbol trees, kept by the symbols panel.
+    void (*createSymbolTree)(EditDoc& doc) = nullptr;
+    void (*showSymbolTreeFor)(EditDoc& doc) = nullptr;
+    void (*removeSymbolTreeFor)(EditDoc& doc) = nullptr;
+    void (*rebuildSymbolTree)(EditDoc& doc) = nullptr;
+    void (*destroyAllSymbolTrees)() = nullptr;
 };
 
 void SetFrameLink(const FrameLink& link);
@@ -37,6 +44,13 @@ void FrameUpdateStatusBar(int what);
 void FrameSetStatusText(int part, const wchar_t* text);
 void FrameUpdateEditCommands(EditDoc* doc);
 void FrameRecolorPanels();
+// A document's symbol tree: made and filled when the document is opened, shown
+// when its tab is, filled anew after a save, and removed with the document.
+void CreateSymbolTree(EditDoc& doc);
+void ShowSymbolTreeFor(EditDoc& doc);
+void RemoveSymbolTreeFor(EditDoc& doc);
+void RebuildSymbolTree(EditDoc& doc);
+void DestroyAllSymbolTrees();
 // The class of the document tab strip: the frame's when it registered, else the
 // plain tab control; null when the frame's class cannot be registered.
 const wchar_t* FrameTabStripClass();

@@ -49,6 +49,8 @@ struct FrameParts {
     // The folder the folder view shows (MAX_PATH characters); false when there is none.
     bool (*folderViewPath)(CFolderView* view, wchar_t* path) = nullptr;
     bool (*folderViewBrowse)(CFolderView* view, const wchar_t* path) = nullptr;
+    // Gives every symbol tree the style theme's panel colours.
+    void (*recolorSymbolTrees)() = nullptr;
 };
 
 extern FrameParts g_frameParts;

@@ -22,7 +22,6 @@
 #include "editor/edit_doc.h"
 #include "editor/frame_link.h"
 #include "editor/pending_docview.h"
-#include "editor/pending_doctabs.h"
 #include "frame/accelerators.h"
 #include "core/image_lists.h"
 #include "frame/shortcuts.h"
