@@ -1,16 +1,2 @@
-// The panels tests run the panels as the program does: with the editor's link to
-// it and the parts of the floors above installed before any window is made.
-#include <gtest/gtest.h>
-
-#include "program_parts.h"
-
-namespace {
-
-struct ProgramPartsEnvironment : ::testing::Environment {
-    void SetUp() override { InstallProgramParts(); }
-};
-
-const ::testing::Environment* const g_programParts =
-    ::testing::AddGlobalTestEnvironment(new ProgramPartsEnvironment);
-
-} // namespace
+// The panels' tests run the panels as the program does.
+#include "support/program_parts_environment.h"

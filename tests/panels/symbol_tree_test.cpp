@@ -211,6 +211,7 @@ TEST_F(SymbolTreeWindow, EachOpenedFileGetsATreeAndTheActiveTabsIsTheOneShown)
     EXPECT_TRUE(ShownTrees().empty());
     EXPECT_EQ(Panel().current, nullptr);
     EXPECT_EQ(Panel().trees.size(), 2u);
+    ovrik_test::HoldForScreenshot("symbols_page_empty");
 
     // While the program starts, trees are made hidden; the end of start-up shows the current one.
     g_mainState.starting = 1;
@@ -473,6 +474,80 @@ TEST_F(SymbolTreeWindow, TreesTakeTheStyleThemesPanelColours)
     g_panelBackColour = savedBack;
     g_panelForeColour = savedFore;
     RecolorPanels(g_mainState);
+}
+
+} // namespace
+
+namespace {
+
+const char kSampleSource[] =
+    "#include <vector>\r\n"
+    "#define MAX_ITEMS 64\r\n"
+    "\r\n"
+    "namespace shop {\r\n"
+    "\r\n"
+    "struct Item {\r\n"
+    "    int price;\r\n"
+    "    int count;\r\n"
+    "};\r\n"
+    "\r\n"
+    "class Basket {\r\n"
+    "public:\r\n"
+    "    void add(const Item& item);\r\n"
+    "    int total() const;\r\n"
+    "private:\r\n"
+    "    std::vector<Item> items_;\r\n"
+    "};\r\n"
+    "\r\n"
+    "void Basket::add(const Item& item) { items_.push_back(item); }\r\n"
+    "int Basket::total() const { int sum = 0; for (auto& i : items_) sum += i.price * i.count; return sum; }\r\n"
+    "\r\n"
+    "} // namespace shop\r\n"
+    "\r\n"
+    "int main() { shop::Basket basket; return basket.total(); }\r\n";
+
+const char kSampleTags[] =
+    "Basket\tshop.cpp\t11;\"\tc\tline:11\r\n"
+    "Item\tshop.cpp\t6;\"\ts\tline:6\r\n"
+    "MAX_ITEMS\tshop.cpp\t2;\"\td\tline:2\r\n"
+    "add\tshop.cpp\t13;\"\tp\tline:13\tclass:Basket\r\n"
+    "add\tshop.cpp\t19;\"\tf\tline:19\tclass:Basket\r\n"
+    "count\tshop.cpp\t8;\"\tm\tline:8\tstruct:Item\r\n"
+    "items_\tshop.cpp\t16;\"\tm\tline:16\tclass:Basket\r\n"
+    "main\tshop.cpp\t24;\"\tf\tline:24\r\n"
+    "price\tshop.cpp\t7;\"\tm\tline:7\tstruct:Item\r\n"
+    "shop\tshop.cpp\t4;\"\tn\tline:4\r\n"
+    "total\tshop.cpp\t14;\"\tp\tline:14\tclass:Basket\r\n"
+    "total\tshop.cpp\t20;\"\tf\tline:20\tclass:Basket\r\n";
+
+void CALLBACK CloseMenuSoon(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    ovrik_test::HoldForScreenshot("symbol_tree_menu");
+    EndMenu();
+}
+
+TEST_F(SymbolTreeGrouped, TheSymbolsPageOnTheMainWindowWithItsMenu)
+{
+    CtagsOutput ctags(dir.Path(), kSampleTags);
+    EditDoc* doc = Open(L"shop.cpp", kSampleSource);
+    HWND tree = TreeOf(doc);
+    ASSERT_NE(tree, nullptr);
+    EXPECT_EQ(Texts(tree), (std::vector<std::wstring>{L"class", L"structure", L"macro", L"Basket", L"Item",
+                                                       L"function", L"namespace"}));
+    EXPECT_EQ(Texts(tree, Children(tree, nullptr)[3]),
+              (std::vector<std::wstring>{L"add", L"add", L"items_", L"total", L"total"}));
+    ovrik_test::HoldForScreenshot("symbols_page");
+
+    // The menu at the cursor over the tree; nothing chosen leaves the tree as it is.
+    RECT bounds = {};
+    GetWindowRect(tree, &bounds);
+    SetCursorPos(bounds.left + 60, bounds.top + 80);
+    PumpMessages(20);
+    SetTimer(nullptr, 0, 50, CloseMenuSoon);
+    ShowSymbolTreeMenu(Panel());
+    EXPECT_EQ(SymbolTreeOf(Panel(), doc)->sortMode, kSortGrouped);
+    EXPECT_EQ(TreeView_GetCount(tree), 19u);
 }
 
 } // namespace
