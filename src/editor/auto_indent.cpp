@@ -102,30 +102,31 @@ int EditDoc::CollectStyleRuns(EditDoc& doc, sptr_t line, int style, TextString* 
     return filled;
 }
 
+namespace {
+
+// True when a run of the line in the rule's style is covered by the rule.
+bool LineHasRulePart(EditDoc& doc, sptr_t line, const StyledWords& rule, TextString* parts)
+{
+    if (!HasText(rule.words))
+        return false;
+    const int count = EditDoc::CollectStyleRuns(doc, line, static_cast<int>(rule.style), parts, kIndentRuleParts);
+    for (int i = 0; i < count; ++i)
+        if (RuleIncludes(rule, parts[i]))
+            return true;
+    return false;
+}
+
+} // namespace
+
 int EditDoc::ClassifyIndentLine(EditDoc& doc, sptr_t line, const LanguageRecord& rules)
 {
     int state = kIndentNone;
     TextString parts[kIndentRuleParts];
-    if (HasText(rules.statementIndent.words)) {
-        const int count = CollectStyleRuns(doc, line, static_cast<int>(rules.statementIndent.style), parts,
-                                           kIndentRuleParts);
-        for (int i = 0; i < count; ++i) {
-            if (RuleIncludes(rules.statementIndent, parts[i])) {
-                state = kIndentStatement;
-                break;
-            }
-        }
-    }
-    if (HasText(rules.statementEnd.words)) {
-        const int count = CollectStyleRuns(doc, line, static_cast<int>(rules.statementEnd.style), parts,
-                                           kIndentRuleParts);
-        for (int i = 0; i < count; ++i) {
-            if (RuleIncludes(rules.statementEnd, parts[i])) {
-                state = kIndentNone;
-                break;
-            }
-        }
-    }
+    if (LineHasRulePart(doc, line, rules.statementIndent, parts))
+        state = kIndentStatement;
+    if (LineHasRulePart(doc, line, rules.statementEnd, parts))
+        state = kIndentNone;
+    // Block words count in the block-end style, the last one on the line deciding.
     if (HasText(rules.blockStart.words) || HasText(rules.blockEnd.words)) {
         const int count = CollectStyleRuns(doc, line, static_cast<int>(rules.blockEnd.style), parts,
                                            kIndentRuleParts);

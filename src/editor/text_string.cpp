@@ -75,12 +75,9 @@ bool TextString::Assign(const char* bytes, int64_t count)
         length = n;
         return true;
     }
-    char* fresh = static_cast<char*>(std::malloc(static_cast<size_t>(n) + 1));
+    char* fresh = TextAlloc(bytes, static_cast<int64_t>(n));
     if (!fresh)
         return false;
-    if (n)
-        std::memcpy(fresh, bytes, static_cast<size_t>(n));
-    fresh[n] = 0;
     std::free(buffer);
     buffer = fresh;
     allocated = n;
