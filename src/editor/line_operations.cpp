@@ -7,10 +7,11 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -58,12 +59,11 @@ std::string ReadRange(EditDoc& doc, sptr_t from, sptr_t to)
     std::string text;
     if (to <= from)
         return text;
+    // The component writes the text and a terminating NUL, which lands on the
+    // string's own terminator.
     text.resize(static_cast<size_t>(to - from));
-    // The component writes a terminating NUL after the text.
-    std::vector<char> buffer(text.size() + 1);
-    Sci_TextRangeFull range = {{from, to}, buffer.data()};
+    Sci_TextRangeFull range = {{from, to}, text.data()};
     EditorCall(doc, SCI_GETTEXTRANGEFULL, 0, reinterpret_cast<sptr_t>(&range));
-    memcpy(text.data(), buffer.data(), text.size());
     return text;
 }
 
@@ -308,6 +308,43 @@ std::string SpacesToTabs(std::string_view text, int tabWidth, bool leadingOnly, 
     return out;
 }
 
+// Finds, for each line added, the first line added before it with the same
+// bytes: open addressing over line numbers, no allocation per line. Each slot
+// keeps half of its line's hash, so that the text of another line is read only
+// when it is very likely the same.
+class SameLineTable {
+public:
+    explicit SameLineTable(size_t lines)
+    {
+        size_t size = 16;
+        while (size < lines * 2)
+            size *= 2;
+        slots_.assign(size, 0);
+        mask_ = size - 1;
+    }
+    // The earlier entry with these bytes, or `line` itself, which is added, when
+    // it is the first.
+    template <typename TextOf>
+    uint32_t Add(std::string_view text, uint32_t line, TextOf textOf)
+    {
+        const uint64_t hash = std::hash<std::string_view>()(text);
+        const uint64_t tag = hash >> 32;
+        size_t slot = static_cast<size_t>(hash) & mask_;
+        while (slots_[slot] != 0) {
+            const uint32_t other = static_cast<uint32_t>(slots_[slot]) - 1;
+            if ((slots_[slot] >> 32) == tag && textOf(other) == text)
+                return other;
+            slot = (slot + 1) & mask_;
+        }
+        slots_[slot] = (tag << 32) | (static_cast<uint64_t>(line) + 1);
+        return line;
+    }
+
+private:
+    std::vector<uint64_t> slots_;
+    size_t mask_ = 0;
+};
+
 // The comment marker at the line's indentation, compared without ASCII case over
 // at most 31 bytes.
 bool StartsWithMarker(EditDoc& doc, sptr_t line, std::string_view marker)
@@ -360,49 +397,195 @@ struct SortLine {
     size_t key;
 };
 
-// Sort keys of the system's locale comparison: comparing two keys byte by byte
-// orders the lines as the comparison itself does, at a fraction of its cost.
-// False when the system cannot make them.
-bool MakeSortKeys(const SortOrder& order, std::string_view text, std::vector<SortLine>& lines,
-                  std::vector<unsigned char>& keys)
+// The sort keys of all lines one after another, each ending with its zero byte.
+// Grown without filling: most of it is written by the system right away.
+class KeyArena {
+public:
+    const unsigned char* At(size_t offset) const { return data_.get() + offset; }
+    unsigned char* Reserve(size_t room)
+    {
+        if (used_ + room > capacity_) {
+            const size_t capacity = std::max(capacity_ * 2, used_ + room);
+            std::unique_ptr<unsigned char[]> data(new unsigned char[capacity]);
+            if (used_)
+                memcpy(data.get(), data_.get(), used_);
+            data_ = std::move(data);
+            capacity_ = capacity;
+        }
+        return data_.get() + used_;
+    }
+    size_t Used() const { return used_; }
+    void Commit(size_t bytes) { used_ += bytes; }
+
+private:
+    std::unique_ptr<unsigned char[]> data_;
+    size_t capacity_ = 0;
+    size_t used_ = 0;
+};
+
+// Sort keys of the system's locale comparison for the lines, into the arena:
+// comparing two keys byte by byte orders the lines as the comparison itself
+// does, at a fraction of its cost. False when the system cannot make them.
+bool MakeSortKeys(const SortOrder& order, std::string_view text, SortLine* lines, size_t count, KeyArena& keys)
 {
     const LocaleFunctions& locale = Locale();
     if (!locale.map || !locale.compare)
         return false;
     const DWORD flags = LCMAP_SORTKEY | order.flags;
-    keys.reserve(text.size() * 3 + lines.size() * 16);
-    for (SortLine& line : lines) {
-        const std::wstring wide = Utf8ToWide(text.substr(line.start, line.length));
-        line.key = keys.size();
+    std::wstring wide;
+    for (size_t i = 0; i < count; ++i) {
+        SortLine& line = lines[i];
+        line.key = keys.Used();
+        Utf8ToWideInto(text.substr(line.start, line.length), wide);
         if (wide.empty()) {
-            keys.push_back(0);
+            *keys.Reserve(1) = 0;
+            keys.Commit(1);
             continue;
         }
         const int wideLength = static_cast<int>(wide.size());
-        size_t room = wide.size() * 8 + 32;
-        keys.resize(line.key + room);
+        int room = wideLength * 8 + 32;
         int made = locale.map(LOCALE_NAME_USER_DEFAULT, flags, wide.c_str(), wideLength,
-                              reinterpret_cast<LPWSTR>(keys.data() + line.key), static_cast<int>(room), nullptr,
+                              reinterpret_cast<LPWSTR>(keys.Reserve(static_cast<size_t>(room) + 1)), room, nullptr,
                               nullptr, 0);
         if (made == 0) {
-            const int needed = locale.map(LOCALE_NAME_USER_DEFAULT, flags, wide.c_str(), wideLength, nullptr, 0,
-                                          nullptr, nullptr, 0);
-            if (needed <= 0)
+            room = locale.map(LOCALE_NAME_USER_DEFAULT, flags, wide.c_str(), wideLength, nullptr, 0, nullptr, nullptr,
+                              0);
+            if (room <= 0)
                 return false;
-            room = static_cast<size_t>(needed);
-            keys.resize(line.key + room);
             made = locale.map(LOCALE_NAME_USER_DEFAULT, flags, wide.c_str(), wideLength,
-                              reinterpret_cast<LPWSTR>(keys.data() + line.key), static_cast<int>(room), nullptr,
+                              reinterpret_cast<LPWSTR>(keys.Reserve(static_cast<size_t>(room) + 1)), room, nullptr,
                               nullptr, 0);
             if (made <= 0)
                 return false;
         }
-        // A key ends with its zero byte; the arena keeps exactly that.
-        keys.resize(line.key + static_cast<size_t>(made));
-        if (keys.back() != 0)
-            keys.push_back(0);
+        unsigned char* key = keys.Reserve(0);
+        if (key[made - 1] != 0)
+            key[made++] = 0;
+        keys.Commit(static_cast<size_t>(made));
     }
     return true;
+}
+
+// A line in the sort with sixteen bytes of its key, from the depth its group of
+// lines has reached: most comparisons look only at these.
+struct SortEntry {
+    uint64_t high;
+    uint64_t low;
+    uint32_t line;
+};
+
+constexpr size_t kWindowBytes = 16;
+
+// Eight key bytes as one number (byte order kept), zeros after the key's end.
+uint64_t KeyBytes(const unsigned char* key, bool& ended)
+{
+    uint64_t window = 0;
+    for (int i = 0; i < 8; ++i) {
+        const unsigned char byte = ended ? 0 : key[i];
+        ended = ended || byte == 0;
+        window = (window << 8) | byte;
+    }
+    return window;
+}
+
+void SetWindow(SortEntry& entry, const unsigned char* key)
+{
+    bool ended = false;
+    entry.high = KeyBytes(key, ended);
+    entry.low = KeyBytes(key + 8, ended);
+}
+
+bool WindowBefore(const SortEntry& a, const SortEntry& b)
+{
+    return a.high != b.high ? a.high < b.high : a.low < b.low;
+}
+
+bool SameWindow(const SortEntry& a, const SortEntry& b)
+{
+    return a.high == b.high && a.low == b.low;
+}
+
+// The lines in the order of their keys (descending: the reverse order). The
+// lines are sorted by sixteen key bytes at a time, after the bytes that every
+// key shares: a group of lines that agree in them (and whose keys go on) is
+// sorted again by the next sixteen.
+std::vector<uint32_t> SortByKeys(const std::vector<SortLine>& lines, const KeyArena& keys, bool descending)
+{
+    const auto key = [&](uint32_t i) { return keys.At(lines[i].key); };
+    // The keys lie in line order, so this pass reads them one after another.
+    size_t shared = strlen(reinterpret_cast<const char*>(key(0)));
+    for (uint32_t i = 1; i < lines.size() && shared > 0; ++i) {
+        const unsigned char* a = key(0);
+        const unsigned char* b = key(i);
+        size_t same = 0;
+        while (same < shared && a[same] == b[same])
+            ++same;
+        shared = same;
+    }
+    std::vector<SortEntry> entries(lines.size());
+    for (uint32_t i = 0; i < lines.size(); ++i) {
+        entries[i].line = i;
+        SetWindow(entries[i], key(i) + shared);
+    }
+    struct Group {
+        size_t begin;
+        size_t end;
+        size_t depth;
+    };
+    std::vector<Group> groups = {{0, entries.size(), shared}};
+    while (!groups.empty()) {
+        const Group group = groups.back();
+        groups.pop_back();
+        std::sort(entries.begin() + static_cast<ptrdiff_t>(group.begin),
+                  entries.begin() + static_cast<ptrdiff_t>(group.end), WindowBefore);
+        for (size_t i = group.begin; i < group.end;) {
+            size_t j = i + 1;
+            while (j < group.end && SameWindow(entries[j], entries[i]))
+                ++j;
+            // Equal windows that hold the keys' end are equal keys.
+            if (j - i > 1 && (entries[i].low & 0xFF) != 0) {
+                const size_t depth = group.depth + kWindowBytes;
+                for (size_t k = i; k < j; ++k)
+                    SetWindow(entries[k], key(entries[k].line) + depth);
+                groups.push_back({i, j, depth});
+            }
+            i = j;
+        }
+    }
+    std::vector<uint32_t> sorted(lines.size());
+    for (size_t i = 0; i < entries.size(); ++i)
+        sorted[i] = entries[i].line;
+    if (descending)
+        std::reverse(sorted.begin(), sorted.end());
+    return sorted;
+}
+
+// The lines of a text split at exactly this line break (its last byte found
+// with memchr, the rest checked).
+std::vector<SortLine> SplitAtBreak(std::string_view text, std::string_view eol)
+{
+    const char last = eol.back();
+    const size_t count = static_cast<size_t>(std::count(text.begin(), text.end(), last));
+    std::vector<SortLine> lines;
+    lines.reserve(count + 1);
+    size_t start = 0;
+    size_t from = 0;
+    while (start < text.size()) {
+        const void* found = memchr(text.data() + from, last, text.size() - from);
+        size_t end = found ? static_cast<size_t>(static_cast<const char*>(found) - text.data()) : text.size();
+        if (found) {
+            const size_t breakStart = end + 1 - eol.size();
+            if (end + 1 < eol.size() || breakStart < start || text.compare(breakStart, eol.size(), eol) != 0) {
+                from = end + 1;
+                continue;
+            }
+            end = breakStart;
+        }
+        lines.push_back({start, end - start, 0});
+        start = end + eol.size();
+        from = start;
+    }
+    return lines;
 }
 
 } // namespace
@@ -455,18 +638,19 @@ void RemoveDuplicateLines(EditDoc& doc)
     const std::vector<LineSpan> lines = SplitLines(text);
     if (lines.size() < 2)
         return;
-    std::unordered_set<std::string_view> seen;
-    seen.reserve(lines.size());
+    SameLineTable seen(lines.size());
+    const auto textOf = [&](uint32_t line) { return Content(text, lines[line]); };
     std::string out;
     out.reserve(text.size());
     out += Content(text, lines[0]);
     if (lines[0].length > 0)
-        seen.insert(Content(text, lines[0]));
+        seen.Add(Content(text, lines[0]), 0, textOf);
     // A removed line takes the line break before it, so each kept line brings the
     // break that stood just before it, and the text ends with the last line's break.
     for (size_t i = 1; i < lines.size(); ++i) {
         const std::string_view content = Content(text, lines[i]);
-        if (!content.empty() && !seen.insert(content).second)
+        const uint32_t line = static_cast<uint32_t>(i);
+        if (!content.empty() && seen.Add(content, line, textOf) != line)
             continue;
         out.append(text, lines[i - 1].start + lines[i - 1].length, lines[i - 1].eol);
         out += content;
@@ -622,38 +806,52 @@ void SortLines(EditDoc& doc, unsigned options)
     const std::string text = ReadRange(doc, from, NextLineStart(doc, range.last));
     const std::string eol = EolText(doc);
     const bool endsWithBreak = text.size() >= eol.size() && text.compare(text.size() - eol.size(), eol.size(), eol) == 0;
-
-    std::vector<SortLine> lines;
-    for (size_t start = 0; start < text.size();) {
-        size_t end = text.find(eol, start);
-        if (end == std::string::npos)
-            end = text.size();
-        lines.push_back({start, end - start, 0});
-        start = end + eol.size();
-    }
+    const std::vector<SortLine> lines = SplitAtBreak(text, eol);
     if (lines.size() < 2)
         return;
 
+    // Lines with the same bytes are compared once: only the first of each kind is
+    // sorted, and it then stands for all of them.
+    const auto textOf = [&](const SortLine& line) { return std::string_view(text).substr(line.start, line.length); };
+    std::vector<SortLine> kinds;
+    std::vector<uint32_t> copies;
+    kinds.reserve(lines.size());
+    copies.reserve(lines.size());
+    {
+        SameLineTable table(lines.size());
+        const auto kindText = [&](uint32_t kind) { return textOf(kinds[kind]); };
+        for (const SortLine& line : lines) {
+            const uint32_t next = static_cast<uint32_t>(kinds.size());
+            const uint32_t kind = table.Add(textOf(line), next, kindText);
+            if (kind == next) {
+                kinds.push_back(line);
+                copies.push_back(1);
+            } else {
+                ++copies[kind];
+            }
+        }
+    }
+
     const SortOrder order = MakeSortOrder(options);
-    std::vector<unsigned char> keys;
+    KeyArena keys;
     std::vector<std::wstring> wide;
-    std::vector<uint32_t> sorted(lines.size());
-    for (size_t i = 0; i < sorted.size(); ++i)
-        sorted[i] = static_cast<uint32_t>(i);
-    const bool byKeys = MakeSortKeys(order, text, lines, keys);
-    // Two sorted lines are equal by the comparison (for removing duplicates).
+    std::vector<uint32_t> sorted;
+    // Two sorted kinds are equal by the comparison (for removing duplicates).
     std::function<bool(uint32_t, uint32_t)> same;
-    if (byKeys) {
-        const auto key = [&](uint32_t i) { return reinterpret_cast<const char*>(keys.data() + lines[i].key); };
-        if (order.descending)
-            std::sort(sorted.begin(), sorted.end(), [&](uint32_t a, uint32_t b) { return strcmp(key(b), key(a)) < 0; });
-        else
-            std::sort(sorted.begin(), sorted.end(), [&](uint32_t a, uint32_t b) { return strcmp(key(a), key(b)) < 0; });
-        same = [&](uint32_t a, uint32_t b) { return strcmp(key(a), key(b)) == 0; };
+    keys.Reserve(text.size() * 2 + kinds.size() * 8 + 64);
+    if (MakeSortKeys(order, text, kinds.data(), kinds.size(), keys)) {
+        sorted = SortByKeys(kinds, keys, order.descending);
+        same = [&](uint32_t a, uint32_t b) {
+            return strcmp(reinterpret_cast<const char*>(keys.At(kinds[a].key)),
+                          reinterpret_cast<const char*>(keys.At(kinds[b].key))) == 0;
+        };
     } else {
-        wide.reserve(lines.size());
-        for (const SortLine& line : lines)
-            wide.push_back(Utf8ToWide(std::string_view(text).substr(line.start, line.length)));
+        wide.reserve(kinds.size());
+        for (const SortLine& kind : kinds)
+            wide.push_back(Utf8ToWide(textOf(kind)));
+        sorted.resize(kinds.size());
+        for (size_t i = 0; i < sorted.size(); ++i)
+            sorted[i] = static_cast<uint32_t>(i);
         std::sort(sorted.begin(), sorted.end(),
                   [&](uint32_t a, uint32_t b) { return CompareSortLines(order, wide[a], wide[b]) < 0; });
         same = [&](uint32_t a, uint32_t b) { return CompareSortLines(order, wide[a], wide[b]) == 0; };
@@ -665,9 +863,11 @@ void SortLines(EditDoc& doc, unsigned options)
     for (size_t k = 0; k < sorted.size(); ++k) {
         if (removeDuplicates && k > 0 && same(sorted[k - 1], sorted[k]))
             continue;
-        const SortLine& line = lines[sorted[k]];
-        out.append(text, line.start, line.length);
-        out += eol;
+        const std::string_view line = textOf(kinds[sorted[k]]);
+        for (uint32_t n = removeDuplicates ? 1 : copies[sorted[k]]; n > 0; --n) {
+            out += line;
+            out += eol;
+        }
     }
     if (!endsWithBreak)
         out.resize(out.size() - eol.size());
