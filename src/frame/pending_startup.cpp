@@ -1,7 +1,6 @@
 #include "frame/pending_startup.h"
 
 #include "core/settings.h"
-#include "editor/edit_doc.h"
 #include "frame/frame_parts.h"
 #include "frame/startup.h"
 
