@@ -59,3 +59,14 @@ std::string WideToUtf8(std::wstring_view text)
 {
     return WideToMultiByte(text, CP_UTF8);
 }
+
+int HexDigitValue(wchar_t c)
+{
+    if (c >= L'0' && c <= L'9')
+        return c - L'0';
+    if (c >= L'A' && c <= L'F')
+        return c - L'A' + 10;
+    if (c >= L'a' && c <= L'f')
+        return c - L'a' + 10;
+    return -1;
+}

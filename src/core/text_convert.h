@@ -16,3 +16,6 @@ std::wstring Utf8ToWide(std::string_view text);
 // short texts one after another.
 void Utf8ToWideInto(std::string_view text, std::wstring& out);
 std::string WideToUtf8(std::wstring_view text);
+
+// The value of a hexadecimal digit of either case; -1 for any other character.
+int HexDigitValue(wchar_t c);

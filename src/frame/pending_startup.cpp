@@ -113,15 +113,6 @@ void ApplyOutputStyles(HWND)
 {
 }
 
-void ShowFolderLayoutMenu(MainFrameState&)
-{
-}
-
-bool FolderViewTranslateKeys(CFolderView*, MSG*)
-{
-    return false;
-}
-
 bool RegisterAppPath(bool)
 {
     return false;
