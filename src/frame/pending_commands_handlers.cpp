@@ -3,6 +3,7 @@
 #include "core/ini_file.h"
 #include "core/settings.h"
 #include "editor/doc_tabs.h"
+#include "editor/edit_commands.h"
 #include "frame/command_ids.h"
 #include "frame/frame_parts.h"
 #include "frame/status_bar.h"
@@ -21,12 +22,14 @@ bool IsPendingCommand(unsigned id)
     case 181: case 183:              // options, editor font
     case 192: case 203: case 206:    // organize favorites, last tab, window list
     case 211: case 216: case 217: case 218:   // help
+    case 68: case 69: case 70:       // call tip and completion lists
         return true;
     default:
         break;
     }
-    // The editing commands go to the document's command handler, a stand-in too.
-    return ClassifyCommand(id, false) == CommandClass::Forwarded && id >= 13 && id <= 218;
+    // A forwarded id that the document's command handler does not carry out.
+    return ClassifyCommand(id, false) == CommandClass::Forwarded && id >= 13 && id <= 218 &&
+           !IsEditCommand(static_cast<int>(id));
 }
 
 void ShowSidePage(MainFrameState&, int, bool)
