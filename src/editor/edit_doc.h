@@ -8,8 +8,9 @@
 
 #include <cstdint>
 
-#include "editor/pending_documents.h"
+#include "editor/text_string.h"
 
+struct LanguageRecord;
 struct SearchRecord;
 
 // Encodings of a document's file.
@@ -162,16 +163,46 @@ struct EditDoc : EditorPart {
     // column (stopping at the line end).
     static void GotoLineCol(EditDoc& doc, int line, int column);
 
-    // Owned by the search and completion code.
+    // Owned by the search code.
     // The selection, or the word at the caret, as UTF-8; its length, 0 for none.
     static int GetSearchText(EditDoc& doc, char* buffer, int capacity);
+
+    // Automatic indentation after a typed character.
+    // A new line takes the indentation of the nearest non-empty line above.
+    static void IndentLikePrevious(EditDoc& doc, int character);
+    // Indentation by the language's statement and block rules.
+    static void AutoIndentStatement(EditDoc& doc, int character, const LanguageRecord& rules);
+    // The indentation, in columns, that a line after this one gets by the rules.
+    static int IndentOfBlock(EditDoc& doc, sptr_t line, const LanguageRecord& rules);
+    // What the line means for the next one: kIndentNone, kIndentBlockStart,
+    // kIndentBlockEnd or kIndentStatement.
+    static int ClassifyIndentLine(EditDoc& doc, sptr_t line, const LanguageRecord& rules);
+    // The runs of bytes of the line in the style (or style -1), at most maximum of
+    // them, into parts; the number of parts filled.
+    static int CollectStyleRuns(EditDoc& doc, sptr_t line, int style, TextString* parts, int maximum);
+    // Sets the line's indentation (negative: nothing), keeping the selection on
+    // the same text.
+    static void ReindentLine(EditDoc& doc, sptr_t line, int indentation);
+    // Bytes from the start of the caret line to the caret.
+    static sptr_t GetLineToCaret(EditDoc& doc);
+
+    // Word completion and call tips (C-family languages), driven by typing.
+    // The typed-character hook: call tips, completion lists and indentation.
     static void OnCharAdded(EditDoc& doc, int character);
-    static void FillCallTip(EditDoc& doc);
-    // The call tip of the function whose argument list holds the caret.
+    // Opens the call tip of the function whose '(' before the caret is still open.
     static void OpenCallTip(EditDoc& doc);
-    // Completion lists from the API names and from the document's words.
+    // Shows the current overload of the call-tip function; a position above 0
+    // becomes the call-tip position (just after the function's name).
+    static void FillCallTip(EditDoc& doc, sptr_t position);
+    // Highlights the parameter the caret is in.
+    static void UpdateCallTipHighlight(EditDoc& doc);
+    // The completion list of API names that start with the word before the caret.
     static void ListApiNames(EditDoc& doc);
+    // The completion list of document words that continue the word before the
+    // caret; while typing, only when exactly one word does.
     static void ListDocumentWords(EditDoc& doc, bool whileTyping);
+    // The caret line with its line break.
+    static TextString GetCurLine(EditDoc& doc);
     // Lists every matching line in the results pane the flags choose; the number of matches.
     static int FindAllLines(EditDoc& doc, const SearchRecord& search);
     // Replaces every match in the document or its selection; the number of replacements.

@@ -14,7 +14,7 @@
 #include "core/text_convert.h"
 #include "editor/doc_tabs.h"
 #include "editor/edit_doc.h"
-#include "editor/pending_docview.h"
+#include "editor/insert_text.h"
 #include "frame/build_info.h"
 #include "frame/command_ids.h"
 #include "frame/frame_parts.h"

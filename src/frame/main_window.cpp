@@ -21,7 +21,7 @@
 #include "editor/document_view.h"
 #include "editor/edit_doc.h"
 #include "editor/frame_link.h"
-#include "editor/pending_docview.h"
+#include "editor/text_string.h"
 #include "editor/pending_doctabs.h"
 #include "frame/accelerators.h"
 #include "frame/frame_parts.h"
@@ -1033,16 +1033,9 @@ namespace {
 
 void CopyTextString(TextString& to, const TextString& from)
 {
-    to = TextString();
-    to.growth = from.growth;
-    if (!from.buffer || from.allocated == 0)
-        return;
-    to.buffer = static_cast<char*>(std::malloc(static_cast<size_t>(from.allocated)));
-    if (!to.buffer)
-        return;
-    std::memcpy(to.buffer, from.buffer, static_cast<size_t>(from.allocated));
-    to.allocated = from.allocated;
-    to.length = from.length;
+    to = TextString(from.growth);
+    if (from.buffer)
+        to.Assign(from.buffer, static_cast<int64_t>(from.length));
 }
 
 } // namespace

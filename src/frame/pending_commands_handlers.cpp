@@ -22,7 +22,6 @@ bool IsPendingCommand(unsigned id)
     case 181: case 183:              // options, editor font
     case 192: case 203: case 206:    // organize favorites, last tab, window list
     case 211: case 216: case 217: case 218:   // help
-    case 68: case 69: case 70:       // call tip and completion lists
         return true;
     default:
         break;
