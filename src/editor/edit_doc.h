@@ -7,10 +7,12 @@
 #include <Scintilla.h>
 
 #include <cstdint>
+#include <string>
 
 #include "editor/pending_documents.h"
 
 struct SearchRecord;
+struct DocViewState;
 
 // Encodings of a document's file.
 enum DocEncoding : int32_t {
@@ -119,8 +121,10 @@ struct EditDoc : EditorPart {
 
     // Owned by the folding, bookmark, search and completion code.
     static void ShowLineNumbers(EditDoc& doc, bool show);
-    // The selection, or the word at the caret, as UTF-8; its length, 0 for none.
-    static int GetSearchText(EditDoc& doc, char* buffer, int capacity);
+    // The selection (on one line), or the word at the caret, into the buffer of
+    // capacity characters (at most 512); false, with an empty buffer, when there is
+    // none or it does not fit.
+    static bool GetSearchText(EditDoc& doc, wchar_t* buffer, int capacity);
     static void OnCharAdded(EditDoc& doc, int character);
     static void UpdateBraceMatch(EditDoc& doc);
     static void HighlightOccurrences(EditDoc& doc);
@@ -136,6 +140,19 @@ struct EditDoc : EditorPart {
     static int FindAllLines(EditDoc& doc, const SearchRecord& search);
     // Replaces every match in the document or its selection; the number of replacements.
     static int ReplaceAll(EditDoc& doc, const SearchRecord& search, bool inSelection);
+    // Replace all with fixed UTF-8 texts that are always regular expressions.
+    static int ReplaceAllRegex(EditDoc& doc, const char* pattern, const char* replacement, bool inSelection);
+    // Replaces the match at (or after) the selection and selects the next one.
+    static void ReplaceMatch(EditDoc& doc, const SearchRecord& search);
+    // The match the replace command works on: forwards from the selection start,
+    // backwards from its end, wrapping when asked; its start or -1, the range in
+    // request.chrgText.
+    static sptr_t FindForReplace(EditDoc& doc, Sci_TextToFindFull& request, const std::string& text, int flags,
+                                 bool backwards, bool wrap);
+    // Selects the range and scrolls it towards the middle of the view.
+    static void ShowMatch(EditDoc& doc, sptr_t start, sptr_t end);
+    // Applies a saved view: first line, selection, horizontal offset and bookmarks.
+    static void RestoreState(EditDoc& doc, const DocViewState& state);
 
     // The editing commands of the menus and shortcuts: 1 when the id was handled.
     static int ExecCommand(EditDoc& doc, int command);

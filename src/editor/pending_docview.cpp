@@ -22,14 +22,6 @@ void EditDoc::ShowLineNumbers(EditDoc& doc, bool show)
     EditorCall(doc, SCI_SETMARGINWIDTHN, 0, width);
 }
 
-// For now there is no search text to take.
-int EditDoc::GetSearchText(EditDoc&, char* buffer, int capacity)
-{
-    if (capacity > 0)
-        buffer[0] = 0;
-    return 0;
-}
-
 // Folding, bookmarks, brace and occurrence highlights and call tips are not
 // written yet; their notifications change nothing for now.
 void EditDoc::OnCharAdded(EditDoc&, int) {}
