@@ -503,6 +503,43 @@ void CloseFindDialog(HWND dialog)
         SetFocus(doc->editor);
 }
 
+namespace {
+
+using ReadOptions = bool (*)(HWND dialog, SearchRecord& search, bool cancelling);
+
+// The commands that Find and Replace share; false for any other id.
+bool OnSearchDialogCommand(HWND dialog, unsigned id, ReadOptions read)
+{
+    SearchRecord& search = g_mainState.search;
+    EditDoc* doc = CurrentDoc();
+    switch (id) {
+    case FindControl::kStart:
+        if (read(dialog, search, false) && doc)
+            SearchFromDialog(*doc, search);
+        return true;
+    case FindControl::kClose:
+        read(dialog, search, true);
+        CloseFindDialog(dialog);
+        return true;
+    case FindControl::kRegex:
+        EnableRegexButtons(dialog);
+        return true;
+    case FindControl::kRegexMenu: {
+        const int choice = ShowButtonMenu(dialog, FindControl::kRegexMenu, kRegexMenuId);
+        if (choice >= 1 && choice <= 11)
+            InsertRegexToken(dialog, choice);
+        return true;
+    }
+    default:
+        if (!IsToolDialogCommand(id))
+            return false;
+        PassToDispatcher(id);
+        return true;
+    }
+}
+
+} // namespace
+
 INT_PTR CALLBACK FindDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
     SearchRecord& search = g_mainState.search;
@@ -514,41 +551,21 @@ INT_PTR CALLBACK FindDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
         return TRUE;
     case WM_COMMAND: {
         const unsigned id = LOWORD(wParam);
-        EditDoc* doc = CurrentDoc();
         switch (id) {
-        case FindControl::kStart:
-            if (ReadFindOptions(dialog, search, false) && doc)
-                SearchFromDialog(*doc, search);
-            return TRUE;
-        case FindControl::kClose:
-            ReadFindOptions(dialog, search, true);
-            CloseFindDialog(dialog);
-            return TRUE;
-        case FindControl::kRegex:
-            EnableRegexButtons(dialog);
-            return TRUE;
         case FindControl::kBookmarkAll:
-        case FindControl::kMarkAll:
+        case FindControl::kMarkAll: {
+            EditDoc* doc = CurrentDoc();
             if (ReadFindOptions(dialog, search, false) && doc)
                 EditDoc::MarkAll(*doc, search, id == FindControl::kBookmarkAll);
             CloseFindDialog(dialog);
             return TRUE;
+        }
         case FindControl::kFindAllHere:
         case FindControl::kFindAllDocs:
             FindAllFromDialog(dialog, id == FindControl::kFindAllDocs);
             return TRUE;
-        case FindControl::kRegexMenu: {
-            const int choice = ShowButtonMenu(dialog, FindControl::kRegexMenu, kRegexMenuId);
-            if (choice >= 1 && choice <= 11)
-                InsertRegexToken(dialog, choice);
-            return TRUE;
-        }
         default:
-            if (IsToolDialogCommand(id)) {
-                PassToDispatcher(id);
-                return TRUE;
-            }
-            return FALSE;
+            return OnSearchDialogCommand(dialog, id, ReadFindOptions) ? TRUE : FALSE;
         }
     }
     default:
@@ -570,23 +587,13 @@ INT_PTR CALLBACK ReplaceDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         return OnReplaceResultColour(dialog, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_COMMAND: {
         const unsigned id = LOWORD(wParam);
-        EditDoc* doc = CurrentDoc();
         switch (id) {
-        case FindControl::kStart:
-            if (ReadReplaceOptions(dialog, search, false) && doc)
-                SearchFromDialog(*doc, search);
-            return TRUE;
-        case FindControl::kClose:
-            ReadReplaceOptions(dialog, search, true);
-            CloseFindDialog(dialog);
-            return TRUE;
-        case FindControl::kRegex:
-            EnableRegexButtons(dialog);
-            return TRUE;
-        case FindControl::kReplace:
+        case FindControl::kReplace: {
+            EditDoc* doc = CurrentDoc();
             if (ReadReplaceOptions(dialog, search, false) && doc)
                 EditDoc::ReplaceMatch(*doc, search);
             return TRUE;
+        }
         case FindControl::kReplaceAll:
             if (ReadReplaceOptions(dialog, search, false)) {
                 const int scope = static_cast<int>((search.flags & SearchFlag::kScopeMask) >> SearchFlag::kScopeShift);
@@ -594,12 +601,6 @@ INT_PTR CALLBACK ReplaceDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
                 ShowReplaceResult(dialog, search.replaceCount);
             }
             return TRUE;
-        case FindControl::kRegexMenu: {
-            const int choice = ShowButtonMenu(dialog, FindControl::kRegexMenu, kRegexMenuId);
-            if (choice >= 1 && choice <= 11)
-                InsertRegexToken(dialog, choice);
-            return TRUE;
-        }
         case FindControl::kBackReferenceMenu: {
             const int choice = ShowButtonMenu(dialog, FindControl::kBackReferenceMenu, kBackReferenceMenuId);
             if (choice > 0)
@@ -607,11 +608,7 @@ INT_PTR CALLBACK ReplaceDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
             return TRUE;
         }
         default:
-            if (IsToolDialogCommand(id)) {
-                PassToDispatcher(id);
-                return TRUE;
-            }
-            return FALSE;
+            return OnSearchDialogCommand(dialog, id, ReadReplaceOptions) ? TRUE : FALSE;
         }
     }
     default:

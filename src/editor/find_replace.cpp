@@ -53,6 +53,36 @@ sptr_t SearchRange(EditorPart& part, const std::string& text, int flags, sptr_t 
     return found;
 }
 
+// Find next (from the selection end to the end) or previous (from the selection
+// start down to 0), wrapping when the record asks; the match is shown, a failure
+// reported in the status bar.
+void FindFromSelection(EditDoc& doc, const SearchRecord& search, bool backwards)
+{
+    FrameSetStatusText(0, L"");
+    const std::string text = SearchTextBytes(search.findText, search.flags);
+    const int flags = ComponentSearchFlags(search.flags);
+    const sptr_t length = EditorCall(doc, SCI_GETLENGTH);
+    sptr_t from = EditorCall(doc, backwards ? SCI_GETSELECTIONSTART : SCI_GETSELECTIONEND);
+    if (from < 0)
+        from = 0;
+    const sptr_t to = backwards ? 0 : length;
+    sptr_t end = 0;
+    sptr_t found = SearchRange(doc, text, flags, from, to, &end);
+    // An empty match where the caret already stands (a regular expression such
+    // as "^") is the one shown last time: go on past it.
+    const bool caretThere = EditorCall(doc, backwards ? SCI_GETSELECTIONEND : SCI_GETSELECTIONSTART) == from;
+    if (found >= 0 && found == end && found == from && caretThere && from != to) {
+        const sptr_t past = EditorCall(doc, backwards ? SCI_POSITIONBEFORE : SCI_POSITIONAFTER, static_cast<uptr_t>(from));
+        found = SearchRange(doc, text, flags, past, to, &end);
+    }
+    if (found < 0 && (search.flags & SearchFlag::kWrap) && (backwards ? from < length : from > 0))
+        found = SearchRange(doc, text, flags, backwards ? length : 0, to, &end);
+    if (found >= 0)
+        EditDoc::ShowMatch(doc, found, end);
+    else
+        ShowNotFound(backwards);
+}
+
 // Calls visit(start, end) for every match from the start of the document; the
 // count. The scan goes on right after each match, and one character further
 // after an empty match (a regular expression such as "^"), so that no match is
@@ -309,46 +339,13 @@ void EditDoc::ShowMatch(EditDoc& doc, sptr_t start, sptr_t end)
 
 int EditDoc::FindNext(EditDoc& doc, const SearchRecord& search)
 {
-    FrameSetStatusText(0, L"");
-    const std::string text = SearchTextBytes(search.findText, search.flags);
-    const int flags = ComponentSearchFlags(search.flags);
-    const sptr_t length = EditorCall(doc, SCI_GETLENGTH);
-    sptr_t from = EditorCall(doc, SCI_GETSELECTIONEND);
-    sptr_t end = 0;
-    sptr_t found = SearchRange(doc, text, flags, from, length, &end);
-    // An empty match where the caret already stands (a regular expression such
-    // as "^") is the one shown last time: go on after it.
-    if (found >= 0 && found == end && found == from && EditorCall(doc, SCI_GETSELECTIONSTART) == from && from < length)
-        found = SearchRange(doc, text, flags, EditorCall(doc, SCI_POSITIONAFTER, static_cast<uptr_t>(from)), length,
-                            &end);
-    if (found < 0 && (search.flags & SearchFlag::kWrap) && from > 0)
-        found = SearchRange(doc, text, flags, 0, length, &end);
-    if (found >= 0)
-        ShowMatch(doc, found, end);
-    else
-        ShowNotFound(false);
+    FindFromSelection(doc, search, false);
     return 1;
 }
 
 int EditDoc::FindPrev(EditDoc& doc, const SearchRecord& search)
 {
-    FrameSetStatusText(0, L"");
-    const std::string text = SearchTextBytes(search.findText, search.flags);
-    const int flags = ComponentSearchFlags(search.flags);
-    const sptr_t length = EditorCall(doc, SCI_GETLENGTH);
-    sptr_t from = EditorCall(doc, SCI_GETSELECTIONSTART);
-    if (from < 0)
-        from = 0;
-    sptr_t end = 0;
-    sptr_t found = SearchRange(doc, text, flags, from, 0, &end);
-    if (found >= 0 && found == end && found == from && EditorCall(doc, SCI_GETSELECTIONEND) == from && from > 0)
-        found = SearchRange(doc, text, flags, EditorCall(doc, SCI_POSITIONBEFORE, static_cast<uptr_t>(from)), 0, &end);
-    if (found < 0 && (search.flags & SearchFlag::kWrap) && from < length)
-        found = SearchRange(doc, text, flags, length, 0, &end);
-    if (found >= 0)
-        ShowMatch(doc, found, end);
-    else
-        ShowNotFound(true);
+    FindFromSelection(doc, search, true);
     return 1;
 }
 
