@@ -45,7 +45,12 @@ void RestoreDialogPos(MainFrameState& state, HWND dialog, int kind)
 {
     int32_t* y = nullptr;
     int32_t* x = PositionOf(state, kind, &y);
-    if (!x || *x == -1)
+    RECT rect = {};
+    if (!x || *x == -1 || !GetWindowRect(dialog, &rect))
+        return;
+    // A place on no monitor any more (one was removed) is not used.
+    RECT moved = {*x + 60, *y + 60, *x + (rect.right - rect.left) - 60, *y + (rect.bottom - rect.top) - 60};
+    if (!MonitorFromRect(&moved, MONITOR_DEFAULTTONULL))
         return;
     SetWindowPos(dialog, nullptr, *x, *y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -187,7 +187,11 @@ TEST_F(FindDialogFixture, TheReplaceCommandInTheFindDialogSwitchesToReplace)
     EXPECT_FALSE(IsWindow(find));
     ASSERT_NE(Dialog(), nullptr);
     EXPECT_EQ(kReplaceDialogKind, g_mainState.modelessKind);
-    EXPECT_NE(-1, g_mainState.findDialogX);   // the find dialog's place was kept
+    EXPECT_NE(-1, g_mainState.findDialogX);   // the find dialog's place was kept ...
+    RECT rect = {};
+    GetWindowRect(Dialog(), &rect);
+    EXPECT_EQ(g_mainState.findDialogX, rect.left);   // ... and the next one opens there
+    EXPECT_EQ(g_mainState.findDialogY, rect.top);
     SendMessageW(Dialog(), WM_COMMAND, MAKEWPARAM(147, 1), 0);
     PumpMessages(50);
     EXPECT_EQ(kFindInFilesDialogKind, g_mainState.modelessKind);
