@@ -12,4 +12,10 @@ std::wstring MultiByteToWide(std::string_view text, unsigned codePage);
 std::string WideToMultiByte(std::wstring_view text, unsigned codePage);
 
 std::wstring Utf8ToWide(std::string_view text);
+// The same into a string the caller keeps, reusing its buffer: for converting many
+// short texts one after another.
+void Utf8ToWideInto(std::string_view text, std::wstring& out);
 std::string WideToUtf8(std::wstring_view text);
+
+// The value of a hexadecimal digit of either case; -1 for any other character.
+int HexDigitValue(wchar_t c);

@@ -24,11 +24,13 @@
 #include "editor/pending_docview.h"
 #include "editor/pending_doctabs.h"
 #include "frame/accelerators.h"
+#include "frame/frame_parts.h"
 #include "core/image_lists.h"
 #include "frame/shortcuts.h"
 #include "frame/status_bar.h"
 #include "frame/toolbars.h"
 #include "frame/drop_files.h"
+#include "frame/frame_parts.h"
 #include "frame/new_document.h"
 #include "frame/theme_mode.h"
 #include "frame/main_command.h"
@@ -587,8 +589,12 @@ void ThemeMainWindow(MainFrameState& state)
 {
     if (state.buildCombo)
         DarkEnumChildProc(state.buildCombo, 0);
-    for (HWND page : {state.folderPanel, state.symbolPanel, state.snippetsPanel, state.helpPanel, state.outputEditor,
-                      state.findResultsPanel1, state.findResultsPanel2}) {
+    HWND filterCombo = g_frameParts.folderViewFilterCombo ? g_frameParts.folderViewFilterCombo(state.folderView) : nullptr;
+    if (filterCombo)
+        DarkEnumChildProc(filterCombo, 0);
+    HWND shellView = g_frameParts.folderViewShellWindow ? g_frameParts.folderViewShellWindow(state.folderView) : nullptr;
+    for (HWND page : {state.folderPanel, shellView, state.symbolPanel, state.snippetsPanel, state.helpPanel,
+                      state.outputEditor, state.findResultsPanel1, state.findResultsPanel2}) {
         if (page)
             ApplyWindowTheme(page, true, true);
     }
@@ -651,11 +657,10 @@ LRESULT OnMainNotify(MainFrameState& state, NMHDR* header)
             OnPanelTabChange(state, header->hwndFrom);
             return 0;
         }
-        if (header->code == NM_RCLICK && header->idFrom == kSideHostId && state.sideHost &&
-            SendMessageW(state.sideHost->tabControl, TCM_GETCURSEL, 0, 0) == 0) {
-            ShowFolderLayoutMenu(state);
-            return TRUE;
-        }
+        // A right click on the folder tab opens the folder panel's layout menu.
+        if (header->code == NM_RCLICK && header->idFrom == kSideHostId && state.sideHost && state.folderPanel &&
+            SendMessageW(state.sideHost->tabControl, TCM_GETCURSEL, 0, 0) == 0)
+            return SendMessageW(state.folderPanel, WM_NOTIFY, header->idFrom, reinterpret_cast<LPARAM>(header));
         return 0;
     case kMainToolbarId:
         if (header->hwndFrom == state.mainToolbar) {
@@ -830,6 +835,9 @@ void RunDeferredStartup(MainFrameState& state)
         CheckButton(state, kSideFirstButton + sidePage, true);
     if (BottomShown(state))
         CheckButton(state, kBottomFirstButton + bottomPage, true);
+    HWND filterCombo = g_frameParts.folderViewFilterCombo ? g_frameParts.folderViewFilterCombo(state.folderView) : nullptr;
+    if (filterCombo)
+        SendMessageW(filterCombo, CB_SETEDITSEL, 0, 0xFFFF);
 
     int opened = 0;
     if (state.config1 & Config1::kSession)
@@ -844,6 +852,12 @@ void RunDeferredStartup(MainFrameState& state)
     state.starting = 0;
     if (EditDoc* doc = CurrentDoc(state))
         ShowSymbolTreeFor(*doc);
+    if (state.osMajor >= 6) {
+        if (filterCombo)
+            DarkEnumChildProc(filterCombo, 0);
+        if (state.buildCombo)
+            DarkEnumChildProc(state.buildCombo, 0);
+    }
 }
 
 void SaveMainWindowState(MainFrameState& state)
@@ -855,6 +869,8 @@ void SaveMainWindowState(MainFrameState& state)
 
 bool CloseMainWindow(MainFrameState& state)
 {
+    if (g_frameParts.holdCloseForBuild && g_frameParts.holdCloseForBuild())
+        return false;
     if (state.docTabs && !DocTabs::SaveAll(*state.docTabs, true))
         return false;
     SaveMainWindowState(state);

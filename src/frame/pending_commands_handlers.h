@@ -22,7 +22,9 @@ bool IsPendingCommand(unsigned id);
 void ShowSidePage(MainFrameState& state, int page, bool toggle);
 void ShowBottomPage(MainFrameState& state, int page, bool toggle);
 
-// Shell helpers.
+// Shell helpers. OpenPath is whole already (a shell name or a folder goes to the
+// folder view, a file to a tab and, with the flag, selected in the folder view); it
+// moves with the other shell helpers.
 bool OpenPath(MainFrameState& state, const wchar_t* path, bool selectInFolderView);
 void CopyPathToClipboard(MainFrameState& state, int mode);
 void OpenCommandPrompt(MainFrameState& state);

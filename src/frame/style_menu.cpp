@@ -6,6 +6,7 @@
 #include "editor/editor_setup.h"
 #include "editor/style_theme.h"
 #include "frame/command_ids.h"
+#include "frame/frame_parts.h"
 #include "frame/main_window.h"
 #include "frame/pending_startup.h"
 
@@ -71,6 +72,8 @@ void RecolorPanels(MainFrameState& state)
     Repaint(state.findResultsPanel1);
     Repaint(state.findResultsPanel2);
     Repaint(state.snippetsPanel);
+    if (g_frameParts.applyFolderViewColors)
+        g_frameParts.applyFolderViewColors(state.folderView);
     Repaint(state.folderPanel);
     if (state.outputEditor)
         ApplyOutputStyles(state.outputEditor);

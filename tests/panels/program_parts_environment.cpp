@@ -1,4 +1,4 @@
-// The frame's tests run the frame as the program does: with the editor's link to
+// The panels' tests run the panels as the program does: with the editor's link to
 // it and the parts of the floors above installed before any window is made.
 #include <gtest/gtest.h>
 
