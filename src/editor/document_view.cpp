@@ -390,13 +390,10 @@ const wchar_t* EditDoc::IncludeUnderCaret(EditDoc& doc, wchar_t* path)
     } else if (FileExistsA(start)) {
         name = std::string_view(start, length);
     } else {
-        char word[257] = {};
-        const int wordLength = GetSearchText(doc, word, 257);
-        if (wordLength <= 0)
+        wchar_t word[257] = {};
+        if (!GetSearchText(doc, word, 257))
             return nullptr;
-        name = std::string_view(word, static_cast<size_t>(wordLength));
-        const std::wstring wide = Utf8ToWide(name);
-        lstrcpynW(path, wide.c_str(), MAX_PATH);
+        lstrcpynW(path, word, MAX_PATH);
         return path[0] ? path : nullptr;
     }
     if (name.empty())

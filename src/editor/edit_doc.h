@@ -7,11 +7,13 @@
 #include <Scintilla.h>
 
 #include <cstdint>
+#include <string>
 
 #include "editor/text_string.h"
 
 struct LanguageRecord;
 struct SearchRecord;
+struct DocViewState;
 
 // Encodings of a document's file.
 enum DocEncoding : int32_t {
@@ -163,9 +165,11 @@ struct EditDoc : EditorPart {
     // column (stopping at the line end).
     static void GotoLineCol(EditDoc& doc, int line, int column);
 
-    // Owned by the search code.
-    // The selection, or the word at the caret, as UTF-8; its length, 0 for none.
-    static int GetSearchText(EditDoc& doc, char* buffer, int capacity);
+    // Owned by the search and completion code.
+    // The selection (on one line), or the word at the caret, into the buffer of
+    // capacity characters (at most 512); false, with an empty buffer, when there is
+    // none or it does not fit.
+    static bool GetSearchText(EditDoc& doc, wchar_t* buffer, int capacity);
 
     // Automatic indentation after a typed character.
     // A new line takes the indentation of the nearest non-empty line above.
@@ -209,6 +213,17 @@ struct EditDoc : EditorPart {
     static int ReplaceAll(EditDoc& doc, const SearchRecord& search, bool inSelection);
     // Replace-all of a fixed regular expression (no escapes); the number of replacements.
     static int ReplaceAllRegex(EditDoc& doc, const char* pattern, const char* replacement, bool inSelection);
+    // Replaces the match at (or after) the selection and selects the next one.
+    static void ReplaceMatch(EditDoc& doc, const SearchRecord& search);
+    // The match the replace command works on: forwards from the selection start,
+    // backwards from its end, wrapping when asked; its start or -1, the range in
+    // request.chrgText.
+    static sptr_t FindForReplace(EditDoc& doc, Sci_TextToFindFull& request, const std::string& text, int flags,
+                                 bool backwards, bool wrap);
+    // Selects the range and scrolls it towards the middle of the view.
+    static void ShowMatch(EditDoc& doc, sptr_t start, sptr_t end);
+    // Applies a saved view: first line, selection, horizontal offset and bookmarks.
+    static void RestoreState(EditDoc& doc, const DocViewState& state);
 
     // The editing commands of the menus and shortcuts: 1 when the id was handled.
     static int ExecCommand(EditDoc& doc, int command);

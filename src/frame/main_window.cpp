@@ -37,6 +37,7 @@
 #include "frame/main_menu.h"
 #include "frame/style_menu.h"
 #include "frame/popup_menus.h"
+#include "frame/pending_find_deps.h"
 #include "frame/pending_startup.h"
 #include "frame/startup.h"
 #include "frame/tab_host.h"
@@ -703,6 +704,11 @@ void InstallFrameLink()
     link.recolorPanels = [] { RecolorPanels(g_mainState); };
     link.registerTabStripClass = &RegisterTabCtrlEx;
     link.tabStripClass = L"TabCtrlEx";
+    link.showPopupMenu = [](HWND owner, int x, int y, int menuId) { return ShowPopupMenu(owner, x, y, menuId, false); };
+    link.clearResultsPane = [](int pane) { ClearResultsPane(g_mainState, pane); };
+    link.saveDialogPos = [](HWND dialog, int kind) { SaveDialogPos(g_mainState, dialog, kind); };
+    link.restoreDialogPos = [](HWND dialog, int kind) { RestoreDialogPos(g_mainState, dialog, kind); };
+    link.pickFolder = &PickFolder;
     SetFrameLink(link);
 }
 

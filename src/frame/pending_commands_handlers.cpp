@@ -16,8 +16,7 @@ bool IsPendingCommand(unsigned id)
     case 24: case 25: case 26:       // copy its path
     case 48: case 65:                // sort lines, date and time
     case 90: case 91: case 92: case 93: case 94: case 95: case 96:   // panel pages
-    case 141: case 142: case 143: case 144: case 145: case 146: case 147:   // find
-    case 148: case 149: case 150: case 153:
+    case 148: case 149: case 150:    // go to line, symbol list, context help
     case 166: case 171:              // batch build, configuration prompt
     case 181: case 183:              // options, editor font
     case 192: case 203: case 206:    // organize favorites, last tab, window list
@@ -104,20 +103,7 @@ INT_PTR CALLBACK TextBoxDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { ret
 INT_PTR CALLBACK WindowListDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { return EndAtOnce(dialog, message); }
 INT_PTR CALLBACK BatchBuildDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { return EndAtOnce(dialog, message); }
 
-INT_PTR CALLBACK FindDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-INT_PTR CALLBACK ReplaceDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-INT_PTR CALLBACK FindInFilesDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 INT_PTR CALLBACK OrganizeFavoritesDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-
-void CloseFindDialog(HWND dialog)
-{
-    if (dialog)
-        DestroyWindow(dialog);
-    if (g_mainState.modelessDialog == dialog) {
-        g_mainState.modelessDialog = nullptr;
-        g_mainState.modelessKind = 0;
-    }
-}
 
 const char* CommandLineUsageText()
 {

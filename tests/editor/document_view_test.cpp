@@ -303,7 +303,7 @@ TEST(DocumentNavigation, IncludeUnderCaret)
         {"#include \"caf\xC3\xA9.h\"", L"caf\u00E9.h"},
         {"#include stdio.h", nullptr},
         {"# include <stdio.h>", nullptr},
-        {"#INCLUDE <stdio.h>", nullptr},
+        {"#INCLUDE <stdio.h>", L"INCLUDE"},   // no include line: the word at the caret
         {"#include <unclosed.h", nullptr},
         {"   ", nullptr},
         {"#include <" + std::string(300, 'a') + ">", nullptr},   // only 256 bytes of the line are read
