@@ -78,3 +78,31 @@ const wchar_t* FrameTabStripClass()
         return WC_TABCONTROLW;
     return g_frameLink.registerTabStripClass() ? g_frameLink.tabStripClass : nullptr;
 }
+
+int FrameShowPopupMenu(HWND owner, int x, int y, int menuId)
+{
+    return g_frameLink.showPopupMenu ? g_frameLink.showPopupMenu(owner, x, y, menuId) : 0;
+}
+
+void FrameClearResultsPane(int pane)
+{
+    if (g_frameLink.clearResultsPane)
+        g_frameLink.clearResultsPane(pane);
+}
+
+void FrameSaveDialogPos(HWND dialog, int kind)
+{
+    if (g_frameLink.saveDialogPos)
+        g_frameLink.saveDialogPos(dialog, kind);
+}
+
+void FrameRestoreDialogPos(HWND dialog, int kind)
+{
+    if (g_frameLink.restoreDialogPos)
+        g_frameLink.restoreDialogPos(dialog, kind);
+}
+
+bool FramePickFolder(HWND owner, wchar_t* path, int itemId)
+{
+    return g_frameLink.pickFolder && g_frameLink.pickFolder(owner, path, itemId);
+}

@@ -29,6 +29,18 @@ struct FrameLink {
     bool (*registerTabStripClass)() = nullptr;
     const wchar_t* tabStripClass = nullptr;
 
+    // ---- what the find dialogs need of the frame
+    // Tracks the stored popup menu (translated) at a screen point; the chosen item, 0 for none.
+    int (*showPopupMenu)(HWND owner, int x, int y, int menuId) = nullptr;
+    // Empties find-results pane 0 or 1 and shows it.
+    void (*clearResultsPane)(int pane) = nullptr;
+    // Remembers a tool dialog's position by its kind / puts it back there.
+    void (*saveDialogPos)(HWND dialog, int kind) = nullptr;
+    void (*restoreDialogPos)(HWND dialog, int kind) = nullptr;
+    // Asks for a folder, starting at the buffer's path (MAX_PATH characters); when
+    // one is chosen it goes into the buffer and into the dialog item (when not 0).
+    bool (*pickFolder)(HWND owner, wchar_t* path, int itemId) = nullptr;
+
     // The documents' symbol trees, kept by the symbols panel.
     void (*createSymbolTree)(EditDoc& doc) = nullptr;
     void (*showSymbolTreeFor)(EditDoc& doc) = nullptr;
@@ -54,3 +66,8 @@ void DestroyAllSymbolTrees();
 // The class of the document tab strip: the frame's when it registered, else the
 // plain tab control; null when the frame's class cannot be registered.
 const wchar_t* FrameTabStripClass();
+int FrameShowPopupMenu(HWND owner, int x, int y, int menuId);
+void FrameClearResultsPane(int pane);
+void FrameSaveDialogPos(HWND dialog, int kind);
+void FrameRestoreDialogPos(HWND dialog, int kind);
+bool FramePickFolder(HWND owner, wchar_t* path, int itemId);

@@ -60,6 +60,8 @@ void RecolorPanels(MainFrameState& state)
     Repaint(state.findResultsPanel1);
     Repaint(state.findResultsPanel2);
     Repaint(state.snippetsPanel);
+    if (g_frameParts.applyFolderViewColors)
+        g_frameParts.applyFolderViewColors(state.folderView);
     Repaint(state.folderPanel);
     if (state.outputEditor)
         ApplyOutputStyles(state.outputEditor);
