@@ -67,6 +67,8 @@ struct FrameParts {
     // The filter combo box and the shell view's window, for selection and theming.
     HWND (*folderViewFilterCombo)(CFolderView* view) = nullptr;
     HWND (*folderViewShellWindow)(CFolderView* view) = nullptr;
+    // Gives every symbol tree the style theme's panel colours.
+    void (*recolorSymbolTrees)() = nullptr;
 };
 
 extern FrameParts g_frameParts;

@@ -3,6 +3,7 @@
 #include "core/ini_file.h"
 #include "core/settings.h"
 #include "editor/doc_tabs.h"
+#include "editor/edit_commands.h"
 #include "frame/command_ids.h"
 #include "frame/frame_parts.h"
 #include "frame/status_bar.h"
@@ -15,8 +16,7 @@ bool IsPendingCommand(unsigned id)
     case 24: case 25: case 26:       // copy its path
     case 48: case 65:                // sort lines, date and time
     case 90: case 91: case 92: case 93: case 94: case 95: case 96:   // panel pages
-    case 141: case 142: case 143: case 144: case 145: case 146: case 147:   // find
-    case 148: case 149: case 150: case 153:
+    case 148: case 149: case 150:    // go to line, symbol list, context help
     case 181: case 183:              // options, editor font
     case 192: case 203: case 206:    // organize favorites, last tab, window list
     case 211: case 216: case 217: case 218:   // help
@@ -24,8 +24,9 @@ bool IsPendingCommand(unsigned id)
     default:
         break;
     }
-    // The editing commands go to the document's command handler, a stand-in too.
-    return ClassifyCommand(id, false) == CommandClass::Forwarded && id >= 13 && id <= 218;
+    // A forwarded id that the document's command handler does not carry out.
+    return ClassifyCommand(id, false) == CommandClass::Forwarded && id >= 13 && id <= 218 &&
+           !IsEditCommand(static_cast<int>(id));
 }
 
 void ShowSidePage(MainFrameState&, int, bool)
@@ -100,20 +101,7 @@ INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { retur
 INT_PTR CALLBACK TextBoxDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { return EndAtOnce(dialog, message); }
 INT_PTR CALLBACK WindowListDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { return EndAtOnce(dialog, message); }
 
-INT_PTR CALLBACK FindDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-INT_PTR CALLBACK ReplaceDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-INT_PTR CALLBACK FindInFilesDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 INT_PTR CALLBACK OrganizeFavoritesDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-
-void CloseFindDialog(HWND dialog)
-{
-    if (dialog)
-        DestroyWindow(dialog);
-    if (g_mainState.modelessDialog == dialog) {
-        g_mainState.modelessDialog = nullptr;
-        g_mainState.modelessKind = 0;
-    }
-}
 
 const char* CommandLineUsageText()
 {

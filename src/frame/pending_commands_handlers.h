@@ -1,5 +1,5 @@
 // Stand-ins for the handlers of commands whose own modules are not written yet:
-// panel pages, shell helpers, the small dialogs, help, options, the tool dialogs,
+// panel pages, shell helpers, the small dialogs, help, options, organize favorites,
 // the session file, the update check and bug reports. Each keeps its final name
 // and does nothing visible. The menu items of these commands are greyed while
 // their handler is a stand-in (IsPendingCommand); remove an id from that list
@@ -47,13 +47,8 @@ INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 INT_PTR CALLBACK TextBoxDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK WindowListDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// The modeless tool dialogs (find 15, replace 16, find in files 17, organize favorites 24).
-INT_PTR CALLBACK FindDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK ReplaceDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK FindInFilesDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// The modeless organize-favorites dialog (tool-dialog kind 24).
 INT_PTR CALLBACK OrganizeFavoritesDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-// Saves the dialog's position, destroys it and empties the tool-dialog slot.
-void CloseFindDialog(HWND dialog);
 
 // The usage text shown by command 218.
 const char* CommandLineUsageText();

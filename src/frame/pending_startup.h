@@ -1,8 +1,8 @@
 // Stand-ins for parts of the program that start-up and the main window call but
 // that are not written yet: the session file, the update check, theming, the
-// panel pages, the install switches, crash reporting, the status-bar clicks and
-// going to a line. Each keeps its final name and signature and does the least the
-// main window needs today; the real implementations replace them.
+// panel pages, the install switches, crash reporting and the status-bar clicks.
+// Each keeps its final name and signature and does the least the main window
+// needs today; the real implementations replace them.
 #pragma once
 
 #include <windows.h>
