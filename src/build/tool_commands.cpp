@@ -43,12 +43,11 @@ bool IsRelativePath(const std::wstring& path)
 
 int CreateCommand(int argc, wchar_t** argv)
 {
+    // Without a path: the current folder.
     wchar_t current[MAX_PATH] = {};
-    const wchar_t* target = argv[2 < argc ? 2 : 0];
-    if (argc == 2) {
+    if (argc < 3)
         GetCurrentDirectoryW(MAX_PATH, current);
-        target = current;
-    }
+    const wchar_t* target = argc < 3 ? current : argv[2];
     if (IsFolder(target))
         return CreateProjectFromFolder(target) ? 0 : 1;
     if (IsFile(target))
