@@ -21,10 +21,6 @@ void SetAppDarkMode(bool, bool)
 {
 }
 
-void SaveSession(DocTabs*, const wchar_t*)
-{
-}
-
 int GetSelectedBuildConfig(const MainFrameState& state)
 {
     if (!state.buildCombo)

@@ -11,6 +11,7 @@
 #include "editor/pending_documents.h"
 
 struct SearchRecord;
+struct DocViewState;
 
 // Encodings of a document's file.
 enum DocEncoding : int32_t {
@@ -145,4 +146,7 @@ struct EditDoc : EditorPart {
     static void MarkAll(EditDoc& doc, const SearchRecord& search, bool bookmark);
     // Moves the caret to a 1-based line.
     static void GotoLine(EditDoc& doc, int line);
+    // Puts back a saved view: the top line, the selection, the horizontal offset
+    // and the bookmarks.
+    static void RestoreState(EditDoc& doc, const DocViewState& state);
 };

@@ -48,3 +48,8 @@ const wchar_t* FrameTabStripClass()
         return WC_TABCONTROLW;
     return g_frameLink.registerTabStripClass() ? g_frameLink.tabStripClass : nullptr;
 }
+
+EditDoc* FrameNewDocument()
+{
+    return g_frameLink.newDocument ? g_frameLink.newDocument() : nullptr;
+}

@@ -37,8 +37,9 @@ void RunDeferredStartup(MainFrameState& state);
 // WM_CLOSE: asks about modified documents (false, nothing else done, when the
 // user cancels), then saves everything and destroys the window.
 bool CloseMainWindow(MainFrameState& state);
-// The settings, history lists and session as closing writes them.
-void SaveMainWindowState(MainFrameState& state);
+// The settings, history lists and session as closing writes them; false when the
+// session could not be written (told to the user when asked to).
+bool SaveMainWindowState(MainFrameState& state, bool tellFailure);
 
 // What the layout needs to know, and where everything goes (client coordinates).
 struct MainLayoutInput {

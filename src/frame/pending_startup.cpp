@@ -9,11 +9,6 @@
 
 #include <algorithm>
 
-int LoadSession(DocTabs*, const wchar_t*)
-{
-    return 0;
-}
-
 void StartUpdateCheckThread(HWND, bool)
 {
 }

@@ -1,5 +1,5 @@
 // Stand-ins for parts of the program that start-up and the main window call but
-// that are not written yet: the session file, the update check, theming, the
+// that are not written yet: the update check, theming, the
 // panel pages, the install switches, crash reporting, the status-bar clicks and
 // going to a line. Each keeps its final name and signature and does the least the
 // main window needs today; the real implementations replace them.
@@ -11,9 +11,6 @@
 struct MainFrameState;
 struct DocTabs;
 class CFolderView;
-
-// Session file: opens the session's documents; for now nothing is read (0).
-int LoadSession(DocTabs* docTabs, const wchar_t* path);
 
 // Update check at start-up: nothing for now.
 void StartUpdateCheckThread(HWND owner, bool manual);

@@ -302,6 +302,8 @@ TEST(BuiltinStrings, FormatsTakeWhatTheirCallersPass)
         {66, L"%d"},       // the untitled counter
         {73, L"%s"},       // the path of a file that cannot be opened
         {75, L"%s"},       // the path of a favorites file that cannot be read
+        {131, L"%s"},      // the path of a session that cannot be written
+        {132, L"%s"},      // the path of a file that is not a session
     };
     for (int id = 1; id <= 900; ++id) {
         const BuiltinText stored = BuiltinString(id);
