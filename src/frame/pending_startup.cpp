@@ -123,10 +123,6 @@ bool RegisterAppPath(bool)
     return false;
 }
 
-void EnsureSnippetsFile()
-{
-}
-
 void Uninstall()
 {
 }

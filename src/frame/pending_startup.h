@@ -39,7 +39,6 @@ bool FolderViewTranslateKeys(CFolderView* view, MSG* msg);
 
 // Install and uninstall switches.
 bool RegisterAppPath(bool create);
-void EnsureSnippetsFile();
 void Uninstall();
 
 // Crash reporting: true when this process is the crash reporter; never for now.
