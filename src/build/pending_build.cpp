@@ -1,55 +1,69 @@
 #include "build/pending_build.h"
 
-#include "core/file_utils.h"
-#include "core/ini_file.h"
+#include <cwchar>
 
-int ListInstalledToolsets(std::vector<const ToolsetRow*>& rows)
+#include "build/toolsets.h"
+
+namespace {
+
+// Appends "name=value" and its zero; false when the block is full.
+bool AddVariable(wchar_t*& at, const wchar_t* end, const wchar_t* name, const wchar_t* value)
 {
-    return static_cast<int>(rows.size());
+    const size_t nameLength = wcslen(name);
+    const size_t valueLength = wcslen(value);
+    if (at + nameLength + valueLength + 2 >= end)
+        return false;
+    wmemcpy(at, name, nameLength);
+    at += nameLength;
+    *at++ = L'=';
+    wmemcpy(at, value, valueLength);
+    at += valueLength;
+    *at++ = 0;
+    return true;
 }
 
-HMENU MakeConfigMenu(const ToolsetRow&, int*)
-{
-    return CreatePopupMenu();
-}
+} // namespace
 
-void AppendToolsetMenus(HMENU menu)
+void MakeBuildEnvironment(void* block, int code, wchar_t* intDir)
 {
-    std::vector<const ToolsetRow*> toolsets;
-    if (!menu || ListInstalledToolsets(toolsets) <= 0)
+    const ToolsetInfo* row = ConfigToolsetInfo(code);
+    const int type = code == -1 ? -1 : ConfigType(code);
+    if (!block || !row || (type != kBuildDebug && type != kBuildRelease))
         return;
-    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    int counter = 0;
-    for (const ToolsetRow* row : toolsets) {
-        MENUITEMINFOW info = {};
-        info.cbSize = sizeof(info);
-        info.fMask = MIIM_STRING | MIIM_SUBMENU;
-        info.dwTypeData = const_cast<wchar_t*>(row->name);
-        info.hSubMenu = MakeConfigMenu(*row, &counter);
-        InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &info);
-    }
+    const std::wstring name = ConfigName(code);
+    if (intDir)
+        lstrcpynW(intDir, name.c_str(), static_cast<int>(kIntDirCapacity));
+    wchar_t folder[MAX_PATH];
+    wchar_t* folderEnd = GetTorbelDir(folder, MAX_PATH);
+    if (folderEnd > folder && folderEnd[-1] == L'\\')
+        folderEnd[-1] = 0;
+    wchar_t windows[MAX_PATH] = {};
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    wchar_t* at = static_cast<wchar_t*>(block);
+    const wchar_t* end = at + kBuildEnvironmentBytes / sizeof(wchar_t);
+    AddVariable(at, end, L"TorbelDir", folder) && AddVariable(at, end, L"BuildTool", row->shortName) &&
+        AddVariable(at, end, L"BuildArch", ArchName(ConfigArch(code))) &&
+        AddVariable(at, end, L"BuildType", BuildTypeName(type)) && AddVariable(at, end, L"IntDir", name.c_str()) &&
+        AddVariable(at, end, L"SystemRoot", windows);
+    *at = 0;
 }
 
-void ReadTorbelIniSection(const wchar_t* section, std::vector<std::wstring>& lines)
+bool StartProcess(const wchar_t* commandLine)
 {
-    wchar_t path[MAX_PATH];
-    wchar_t* name = GetExeDir(path, MAX_PATH);
-    if (!path[0] || name - path + 11 > MAX_PATH)
-        return;
-    lstrcpyW(name, L"torbel.ini");
-    IniReadSection(path, section, lines);
-}
-
-int GetTorbelDefaultDir(wchar_t* buffer)
-{
-    if (buffer)
-        buffer[0] = 0;
-    return 0;
-}
-
-void GetTorbelOutputRoot(std::wstring& root)
-{
-    root.clear();
+    if (!commandLine || !*commandLine)
+        return false;
+    std::wstring line = commandLine;
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr,
+                        &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
 }
 
 int RunInBuildEnvironment(const wchar_t*, const wchar_t*, int, bool, void*)
@@ -80,30 +94,5 @@ int SplitCommands(const wchar_t* text, std::vector<std::wstring>& lines)
 // for the interpreter.
 int RunToolCommand(int, wchar_t**, const wchar_t* text)
 {
-    std::wstring line = text ? text : L"";
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWNORMAL;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr,
-                        &startup, &process))
-        return 1;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return 0;
-}
-
-void RunBuild(DocTabs&, const wchar_t*, int)
-{
-}
-
-void DebugCurrentProject(DocTabs&)
-{
-}
-
-void FindBuildXml(char* path)
-{
-    if (path)
-        path[0] = 0;
+    return StartProcess(text) ? 0 : 1;
 }

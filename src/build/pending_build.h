@@ -1,7 +1,7 @@
-// Stand-ins for the build integration that the dispatcher and the menus call but
-// that is not written yet: toolsets, the build environment, the command
-// interpreter and the build runner. Each keeps its final name and does the least
-// its callers need; the build integration replaces them.
+// Stand-ins for the build environment and the build-tool command interpreter,
+// which the dispatcher, the menus and the build runner call but which are not
+// written yet. Each keeps its final name and does the least its callers need; the
+// build environment's own code replaces them.
 #pragma once
 
 #include <windows.h>
@@ -9,24 +9,21 @@
 #include <string>
 #include <vector>
 
-struct DocTabs;
+// The size of an environment block of a build.
+inline constexpr size_t kBuildEnvironmentBytes = 22040;
+// The configuration name written by MakeBuildEnvironment fits this many characters.
+inline constexpr size_t kIntDirCapacity = 64;
 
-// One toolset of the build tool.
-struct ToolsetRow {
-    const wchar_t* name;
-};
+// Fills a zeroed block of kBuildEnvironmentBytes (name=value strings, each ended by
+// a zero, then one more zero) with the environment of a debug or release
+// configuration and writes its name ("vc2022_x64_debug") into intDir; for any other
+// code nothing is written. For now only the variables that name the configuration
+// and the system folder are written.
+void MakeBuildEnvironment(void* block, int code, wchar_t* intDir);
 
-// The toolsets whose config.ini exists, in table order; their count.
-int ListInstalledToolsets(std::vector<const ToolsetRow*>& rows);
-// The configuration popup of a toolset (ids 0x8000 | configuration code).
-HMENU MakeConfigMenu(const ToolsetRow& row, int* itemCounter);
-// A separator and one configuration submenu per installed toolset; nothing when none is.
-void AppendToolsetMenus(HMENU menu);
-// Every line of a section of "torbel.ini" beside the executable, in file order.
-void ReadTorbelIniSection(const wchar_t* section, std::vector<std::wstring>& lines);
-// The build tool's default folder (MAX_PATH characters); its length.
-int GetTorbelDefaultDir(wchar_t* buffer);
-void GetTorbelOutputRoot(std::wstring& root);
+// Starts a command line in a normal window without waiting and without handing it
+// any handle; false when it could not be started.
+bool StartProcess(const wchar_t* commandLine);
 
 // Runs a command line (null: a command prompt) in the environment of a
 // configuration; the exit code.
@@ -35,9 +32,3 @@ int RunInBuildEnvironment(const wchar_t* commandLine, const wchar_t* folder, int
 int SplitCommands(const wchar_t* text, std::vector<std::wstring>& lines);
 // Carries out one command line: 0 on success.
 int RunToolCommand(int argc, wchar_t** argv, const wchar_t* text);
-
-// A build with the build word ("", "/r", "/c", "/t"); code -1: the band's configuration.
-void RunBuild(DocTabs& tabs, const wchar_t* word, int code);
-void DebugCurrentProject(DocTabs& tabs);
-// The build.xml found upward from the folder (ANSI, MAX_PATH); empty when none.
-void FindBuildXml(char* path);

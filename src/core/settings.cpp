@@ -87,7 +87,7 @@ RECT DefaultWindowRect(const RECT& around)
 }
 
 // Asks the folder panel to write the folder view's keys.
-constexpr UINT kSaveFolderViewState = WM_USER + 703;
+constexpr UINT kSaveFolderViewState = WM_USER + 103;   // 1127
 
 const wchar_t* const kLegacyPositionKeys[] = {L"Left", L"Top", L"Right", L"Bottom", L"ShowCmd"};
 

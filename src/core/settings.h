@@ -11,6 +11,7 @@
 
 #include "core/history_list.h"
 #include "core/pending_settings.h"
+#include "core/search_record.h"
 
 struct DocTabs;
 struct CTabHost;
@@ -133,6 +134,7 @@ struct MainFrameState {
     HistoryList replaceHistory;
     HistoryList findTypeHistory;
     HistoryList findWhereHistory;
+    wchar_t findFilesFilter[MAX_PATH] = {};   // the last find-in-files filter ("*.*" when none was typed)
     uint32_t config1 = Config1::kDefault;
     uint32_t config2 = Config2::kDefault;
     uint32_t defaultCodePage = 0;   // 0: the system ANSI code page

@@ -141,24 +141,6 @@ void DocViewState::Free(DocViewState& state)
     std::vector<int32_t>().swap(state.bookmarks);
 }
 
-void EditDoc::RestoreState(EditDoc& doc, const DocViewState& state)
-{
-    const sptr_t line = std::max<int32_t>(state.line, 0);
-    EditorCall(doc, SCI_SETFIRSTVISIBLELINE,
-               static_cast<uptr_t>(EditorCall(doc, SCI_VISIBLEFROMDOCLINE, static_cast<uptr_t>(line))));
-    EditorCall(doc, SCI_SETSELECTIONSTART, static_cast<uptr_t>(std::max<int32_t>(state.startpos, 0)));
-    EditorCall(doc, SCI_SETSELECTIONEND, static_cast<uptr_t>(std::max<int32_t>(state.endpos, 0)));
-    EditorCall(doc, SCI_SETXOFFSET, static_cast<uptr_t>(std::max<int32_t>(state.xoffset, 0)));
-    const sptr_t lineCount = EditorCall(doc, SCI_GETLINECOUNT);
-    for (const int32_t mark : state.bookmarks) {
-        if (mark < 0 || mark >= lineCount)
-            continue;
-        // A line that has its bookmark already (the document was open) keeps one.
-        if (!(EditorCall(doc, SCI_MARKERGET, static_cast<uptr_t>(mark)) & kBookmarkMask))
-            EditorCall(doc, SCI_MARKERADD, static_cast<uptr_t>(mark), kBookmarkMarker);
-    }
-}
-
 bool SaveSession(DocTabs* docTabs, const wchar_t* path)
 {
     if (!docTabs || !path || !path[0])

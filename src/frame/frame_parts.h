@@ -36,8 +36,12 @@ struct FrameParts {
     // A build with the build word ("", "/r", "/c", "/t"); code -1: the band's configuration.
     void (*runBuild)(DocTabs& tabs, const wchar_t* word, int code) = nullptr;
     void (*debugCurrentProject)(DocTabs& tabs) = nullptr;
-    // The build.xml found upward from the ANSI path's folder (MAX_PATH); empty when none.
+    // The build.xml found upward from the ANSI path's folder (MAX_PATH), else the one
+    // beside the build tool.
     void (*findBuildXml)(char* path) = nullptr;
+    // Asked before the main window closes: true while a build runs, which is then
+    // stopped; the window is asked to close again when the build has ended.
+    bool (*holdCloseForBuild)() = nullptr;
     // The build-configuration band's toolbar, a child of the rebar; null on failure.
     HWND (*createBuildConfigBand)(MainFrameState& state, HWND rebar) = nullptr;
 
@@ -46,9 +50,24 @@ struct FrameParts {
     // 3 snippets, 4 help browser, 5 output, 6 and 7 the two find-results panes. The page is a
     // child of the given window; a null entry gives an empty page with its caption.
     HWND (*createPanelPage[8])(HWND parent) = {};
+    // The folder view (MainFrameState::folderView, null while there is none). The folder
+    // panel answers its private messages itself (1125 the object, 1127 save its state)
+    // and takes the side panel's right clicks on its tab as a forwarded WM_NOTIFY.
     // The folder the folder view shows (MAX_PATH characters); false when there is none.
     bool (*folderViewPath)(CFolderView* view, wchar_t* path) = nullptr;
+    // Shows a folder (a path or a shell name), or a file's folder with the file
+    // selected; false when nothing could be shown.
     bool (*folderViewBrowse)(CFolderView* view, const wchar_t* path) = nullptr;
+    bool (*folderViewBrowseToFile)(CFolderView* view, const wchar_t* path) = nullptr;
+    // The message loop's key filter: true when the folder view consumed the message.
+    bool (*folderViewTranslateKeys)(CFolderView* view, MSG* msg) = nullptr;
+    // Gives the shell view the current style theme's colours.
+    void (*applyFolderViewColors)(CFolderView* view) = nullptr;
+    // The filter combo box and the shell view's window, for selection and theming.
+    HWND (*folderViewFilterCombo)(CFolderView* view) = nullptr;
+    HWND (*folderViewShellWindow)(CFolderView* view) = nullptr;
+    // Gives every symbol tree the style theme's panel colours.
+    void (*recolorSymbolTrees)() = nullptr;
 };
 
 extern FrameParts g_frameParts;

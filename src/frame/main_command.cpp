@@ -14,7 +14,8 @@
 #include "core/text_convert.h"
 #include "editor/doc_tabs.h"
 #include "editor/edit_doc.h"
-#include "editor/pending_docview.h"
+#include "editor/find_dialogs.h"
+#include "editor/insert_text.h"
 #include "frame/build_info.h"
 #include "frame/command_ids.h"
 #include "frame/frame_parts.h"
@@ -140,11 +141,9 @@ void OpenUnderCaret(MainFrameState& state, EditDoc& doc)
 
 void FindWithCaretText(MainFrameState& state, EditDoc& doc, bool next)
 {
-    char text[256 * 3 + 1] = {};
-    if (EditDoc::GetSearchText(doc, text, static_cast<int>(sizeof(text))) > 0) {
-        const std::wstring wide = Utf8ToWide(text);
-        lstrcpynW(state.search.findText, wide.c_str(), 256);
-    }
+    wchar_t text[kSearchTextCapacity] = {};
+    if (EditDoc::GetSearchText(doc, text, kSearchTextCapacity))
+        lstrcpynW(state.search.findText, text, kSearchTextCapacity);
     if (next)
         EditDoc::FindNext(doc, state.search);
     else
@@ -155,10 +154,8 @@ void MarkAllAtCaret(MainFrameState& state, EditDoc& doc)
 {
     SearchRecord local;
     local.flags = state.search.flags;
-    char text[256 * 3 + 1] = {};
-    if (EditDoc::GetSearchText(doc, text, static_cast<int>(sizeof(text))) <= 0)
+    if (!EditDoc::GetSearchText(doc, local.findText, kSearchTextCapacity))
         return;
-    lstrcpynW(local.findText, Utf8ToWide(text).c_str(), 256);
     EditDoc::MarkAll(doc, local, false);
 }
 

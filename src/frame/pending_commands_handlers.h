@@ -1,5 +1,5 @@
 // Stand-ins for the handlers of commands whose own modules are not written yet:
-// panel pages, shell helpers, the small dialogs, help, options, the tool dialogs,
+// panel pages, shell helpers, the small dialogs, help, options, organize favorites,
 // the update check and bug reports. Each keeps its final name
 // and does nothing visible. The menu items of these commands are greyed while
 // their handler is a stand-in (IsPendingCommand); remove an id from that list
@@ -22,7 +22,9 @@ bool IsPendingCommand(unsigned id);
 void ShowSidePage(MainFrameState& state, int page, bool toggle);
 void ShowBottomPage(MainFrameState& state, int page, bool toggle);
 
-// Shell helpers.
+// Shell helpers. OpenPath is whole already (a shell name or a folder goes to the
+// folder view, a file to a tab and, with the flag, selected in the folder view); it
+// moves with the other shell helpers.
 bool OpenPath(MainFrameState& state, const wchar_t* path, bool selectInFolderView);
 void CopyPathToClipboard(MainFrameState& state, int mode);
 void OpenCommandPrompt(MainFrameState& state);
@@ -46,13 +48,8 @@ INT_PTR CALLBACK TextBoxDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 INT_PTR CALLBACK WindowListDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK BatchBuildDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// The modeless tool dialogs (find 15, replace 16, find in files 17, organize favorites 24).
-INT_PTR CALLBACK FindDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK ReplaceDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK FindInFilesDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// The modeless organize-favorites dialog (tool-dialog kind 24).
 INT_PTR CALLBACK OrganizeFavoritesDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-// Saves the dialog's position, destroys it and empties the tool-dialog slot.
-void CloseFindDialog(HWND dialog);
 
 // The usage text shown by command 218.
 const char* CommandLineUsageText();

@@ -1,8 +1,8 @@
 // Stand-ins for parts of the program that start-up and the main window call but
 // that are not written yet: the update check, theming, the
-// panel pages, the install switches, crash reporting, the status-bar clicks and
-// going to a line. Each keeps its final name and signature and does the least the
-// main window needs today; the real implementations replace them.
+// panel pages, the install switches, crash reporting and the status-bar clicks.
+// Each keeps its final name and signature and does the least the main window
+// needs today; the real implementations replace them.
 #pragma once
 
 #include <windows.h>
@@ -10,7 +10,6 @@
 
 struct MainFrameState;
 struct DocTabs;
-class CFolderView;
 
 // Update check at start-up: nothing for now.
 void StartUpdateCheckThread(HWND owner, bool manual);
@@ -30,12 +29,6 @@ HWND CreatePanelPage(int dialogId, HWND parent);
 const wchar_t* BuiltinPageCaption(int dialogId);
 // Styles the output editor once it exists: nothing yet.
 void ApplyOutputStyles(HWND editor);
-// The folder panel's layout menu after a right click on its tab: nothing yet.
-void ShowFolderLayoutMenu(MainFrameState& state);
-
-// The folder view's own keys (Backspace, F5, Ctrl+Left/Right, the shell view's
-// accelerators); true when consumed. Nothing for now.
-bool FolderViewTranslateKeys(CFolderView* view, MSG* msg);
 
 // Install and uninstall switches.
 bool RegisterAppPath(bool create);

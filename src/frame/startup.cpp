@@ -21,9 +21,9 @@
 #include "editor/doc_tabs.h"
 #include "editor/document_view.h"
 #include "editor/edit_doc.h"
-#include "editor/pending_docview.h"
 #include "editor/style_theme.h"
 #include "frame/build_info.h"
+#include "frame/frame_parts.h"
 #include "frame/main_window.h"
 #include "frame/accelerators.h"
 #include "frame/menu_icons.h"
@@ -519,7 +519,7 @@ bool PreTranslateFolderViewKeys(MSG* msg)
     auto* view = reinterpret_cast<CFolderView*>(SendMessageW(g_mainState.folderPanel, kGetFolderViewMessage, 0, 0));
     if (!view)
         return false;
-    return FolderViewTranslateKeys(view, msg);
+    return g_frameParts.folderViewTranslateKeys && g_frameParts.folderViewTranslateKeys(view, msg);
 }
 
 bool PreTranslateLoopMessage(MSG& msg)

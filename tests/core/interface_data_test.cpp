@@ -265,6 +265,8 @@ TEST(BuiltinStrings, EveryStringTheProgramAsksForHasEnglishText)
     for (int id = 1; id <= 72; ++id)
         if (id != 15 && id != 30 && id != 67)
             named.push_back(id);
+    for (int id = 270; id <= 276; ++id)   // the folder view's
+        named.push_back(id);
     for (int id = 800; id <= 810; ++id)
         named.push_back(id);
     for (int id : named) {
@@ -304,6 +306,9 @@ TEST(BuiltinStrings, FormatsTakeWhatTheirCallersPass)
         {75, L"%s"},       // the path of a favorites file that cannot be read
         {131, L"%s"},      // the path of a session that cannot be written
         {132, L"%s"},      // the path of a file that is not a session
+        {270, L"%s"},      // a folder the folder view cannot show
+        {271, L"%s"},      // a folder where no new file can be made
+        {276, L"%s"},      // a path typed into the folder view's path bar
     };
     for (int id = 1; id <= 900; ++id) {
         const BuiltinText stored = BuiltinString(id);

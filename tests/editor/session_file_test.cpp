@@ -17,6 +17,7 @@
 #include "frame/main_window.h"
 #include "frame/new_document.h"
 #include "support/test_support.h"
+#include "tabs_fixture.h"
 
 using ovrik_test::ReadFileBytes;
 using ovrik_test::TempDir;
@@ -36,44 +37,20 @@ std::string NumberedLines(int count)
     return text;
 }
 
-// A shown window holding a document manager, the settings record and the frame's
-// entry points pointing at it, so that untitled documents are made as the program
-// makes them.
-struct SessionFixture : ::testing::Test {
-    HWND main = nullptr;
-    DocTabs tabs;
-    TempDir dir;
-    HWND savedMain = g_mainState.mainWindow;
+// The document manager of the tests' window, also the settings record's, so that
+// untitled documents are made as the program makes them.
+struct SessionFixture : TabsFixture {
     DocTabs* savedTabs = g_mainState.docTabs;
 
     void SetUp() override
     {
-        ovrik_test::EnsureEditorClasses();
-        InstallFrameLink();
-        WNDCLASSW wc = {};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = L"OvrikSessionTestMain";
-        RegisterClassW(&wc);
-        main = CreateWindowExW(0, L"OvrikSessionTestMain", L"Ovrik", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 760,
-                               420, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        ASSERT_TRUE(main);
-        g_mainState.mainWindow = main;
-        g_activeProjectOpen = 0;
-        ASSERT_TRUE(DocTabs::Create(tabs, main));
-        RECT client = {};
-        GetClientRect(main, &client);
-        SetWindowPos(tabs.tabControl, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER);
+        TabsFixture::SetUp();
         g_mainState.docTabs = &tabs;
     }
     void TearDown() override
     {
-        CloseEverything();
-        DestroyWindow(main);
-        g_mainState.mainWindow = savedMain;
+        TabsFixture::TearDown();
         g_mainState.docTabs = savedTabs;
-        g_activeProjectOpen = 0;
     }
 
     void CloseEverything()
@@ -85,19 +62,12 @@ struct SessionFixture : ::testing::Test {
         DocTabs::CloseAll(tabs);
         g_activeProjectOpen = 0;
     }
-    std::wstring MakeFile(const std::wstring& name, const std::string& text)
-    {
-        const std::wstring path = dir.File(name);
-        WriteFileBytes(path, text);
-        return path;
-    }
     EditDoc& Open(const std::wstring& path)
     {
         EditDoc* doc = DocTabs::Open(tabs, path.c_str());
         EXPECT_NE(doc, nullptr);
         return *doc;
     }
-    int Selected() const { return static_cast<int>(SendMessageW(tabs.tabControl, TCM_GETCURSEL, 0, 0)); }
     EditDoc& At(int index) { return *DocTabs::DocAt(tabs, index); }
     static std::vector<sptr_t> Bookmarks(EditDoc& doc)
     {
