@@ -35,6 +35,7 @@
 #include "frame/theme_mode.h"
 #include "frame/web_page.h"
 #include "frame/pending_startup.h"
+#include "frame/session_commands.h"
 #include "frame/user_tools.h"
 
 namespace {
@@ -116,26 +117,6 @@ void InsertColour(EditDoc& doc)
     if (!ChooseColorW(&choose))
         return;
     InsertTextSelected(doc, ColourText(choose.rgbResult).c_str());
-}
-
-void SessionFile(MainFrameState& state, bool save)
-{
-    wchar_t filter[128];
-    BuildXmlFilter(filter, 128);
-    wchar_t file[MAX_PATH] = {};
-    OPENFILENAMEW dialog = {};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = state.mainWindow;
-    dialog.lpstrFilter = filter;
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.Flags = SessionDialogFlags(save);
-    if (save) {
-        if (GetSaveFileNameW(&dialog))
-            SaveSession(state.docTabs, file);
-    } else if (GetOpenFileNameW(&dialog) && state.docTabs) {
-        LoadSession(state.docTabs, file);
-    }
 }
 
 // The file named at the caret: an absolute name as it is, a relative one beside the document.

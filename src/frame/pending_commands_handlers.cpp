@@ -11,7 +11,6 @@
 bool IsPendingCommand(unsigned id)
 {
     switch (id) {
-    case 11: case 12:                // session files
     case 21: case 22: case 23:       // show the file's location
     case 24: case 25: case 26:       // copy its path
     case 48: case 65:                // sort lines, date and time

@@ -1,6 +1,6 @@
 // Stand-ins for the handlers of commands whose own modules are not written yet:
 // panel pages, shell helpers, the small dialogs, help, options, organize favorites,
-// the session file, the update check and bug reports. Each keeps its final name
+// the update check and bug reports. Each keeps its final name
 // and does nothing visible. The menu items of these commands are greyed while
 // their handler is a stand-in (IsPendingCommand); remove an id from that list
 // when its handler lands.

@@ -8,11 +8,6 @@
 
 #include <algorithm>
 
-int LoadSession(DocTabs*, const wchar_t*)
-{
-    return 0;
-}
-
 void StartUpdateCheckThread(HWND, bool)
 {
 }
@@ -116,10 +111,6 @@ void ApplyOutputStyles(HWND)
 bool RegisterAppPath(bool)
 {
     return false;
-}
-
-void EnsureSnippetsFile()
-{
 }
 
 void Uninstall()

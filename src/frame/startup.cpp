@@ -28,6 +28,7 @@
 #include "frame/accelerators.h"
 #include "frame/menu_icons.h"
 #include "frame/status_bar.h"
+#include "frame/default_snippets.h"
 #include "frame/pending_startup.h"
 #include "frame/web_page.h"
 
