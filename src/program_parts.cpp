@@ -4,10 +4,12 @@
 #include "frame/frame_parts.h"
 #include "frame/main_window.h"
 #include "panels/panel_parts.h"
+#include "services/service_parts.h"
 
 void InstallProgramParts()
 {
     InstallFrameLink();
     InstallPanelParts(g_frameParts);
     InstallBuildParts(g_frameParts);
+    InstallServiceParts(g_frameParts);
 }

@@ -66,6 +66,18 @@ struct FrameParts {
     // The filter combo box and the shell view's window, for selection and theming.
     HWND (*folderViewFilterCombo)(CFolderView* view) = nullptr;
     HWND (*folderViewShellWindow)(CFolderView* view) = nullptr;
+
+    // ---- services
+    // The update check on a thread of its own: the automatic one at start-up (manual
+    // false: at most once a day) or a requested one.
+    void (*startUpdateCheckThread)(HWND owner, bool manual) = nullptr;
+    // The update check on the calling thread; with an owner its results are told.
+    void (*startUpdateCheck)(HWND owner, bool manual) = nullptr;
+    // The bug-report dialog; the attachment (or null) goes with the report.
+    void (*showBugReportDialog)(HWND owner, const wchar_t* attachment) = nullptr;
+    // Installs the crash handler; true when this process was started as the crash
+    // reporter and has done its work (the program then ends).
+    bool (*crashHandlerInit)() = nullptr;
 };
 
 extern FrameParts g_frameParts;

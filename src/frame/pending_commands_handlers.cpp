@@ -20,8 +20,13 @@ bool IsPendingCommand(unsigned id)
     case 166: case 171:              // batch build, configuration prompt
     case 181: case 183:              // options, editor font
     case 192: case 203: case 206:    // organize favorites, last tab, window list
-    case 211: case 216: case 217: case 218:   // help
+    case 211: case 217: case 218:    // help
         return true;
+    // The update check and the bug report are services: greyed while not installed.
+    case 214:
+        return !g_mainState.notInstalled && !g_frameParts.startUpdateCheck;
+    case 216:
+        return !g_frameParts.showBugReportDialog;
     default:
         break;
     }
@@ -135,14 +140,6 @@ void ShowHelpContents(MainFrameState&)
 }
 
 void ShowOptionsDialog(HWND, int)
-{
-}
-
-void StartUpdateCheck(HWND, bool)
-{
-}
-
-void ShowBugReportDialog(HWND, const wchar_t*)
 {
 }
 

@@ -1,7 +1,6 @@
 // Stand-ins for the handlers of commands whose own modules are not written yet:
-// panel pages, shell helpers, the small dialogs, help, options, the tool dialogs,
-// the session file, the update check and bug reports. Each keeps its final name
-// and does nothing visible. The menu items of these commands are greyed while
+// panel pages, shell helpers, the small dialogs, help, options, the tool dialogs
+// and the session file. Each keeps its final name and does nothing visible. The menu items of these commands are greyed while
 // their handler is a stand-in (IsPendingCommand); remove an id from that list
 // when its handler lands.
 #pragma once
@@ -63,8 +62,6 @@ void InsertDateTime(EditDoc& doc);
 void ShowContextHelp(MainFrameState& state);
 void ShowHelpContents(MainFrameState& state);
 void ShowOptionsDialog(HWND owner, int page);
-void StartUpdateCheck(HWND owner, bool manual);
-void ShowBugReportDialog(HWND owner, const wchar_t* attachment);
 
 // The tab shown before the current one (-1 when none).
 int PreviousShownTab(const DocTabs& tabs);

@@ -14,10 +14,6 @@ int LoadSession(DocTabs*, const wchar_t*)
     return 0;
 }
 
-void StartUpdateCheckThread(HWND, bool)
-{
-}
-
 BOOL CALLBACK DarkEnumChildProc(HWND, LPARAM)
 {
     return TRUE;
@@ -125,11 +121,6 @@ void EnsureSnippetsFile()
 
 void Uninstall()
 {
-}
-
-bool CrashHandlerInit()
-{
-    return false;
 }
 
 void OnStatusBarClick(MainFrameState&, NMMOUSE*)
