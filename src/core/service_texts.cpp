@@ -78,5 +78,6 @@ const wchar_t* CrashAccessFormat()
 }
 const wchar_t* CrashReadWord() { return L"read"; }
 const wchar_t* CrashWriteWord() { return L"write"; }
+const wchar_t* CrashExecuteWord() { return L"execute"; }
 const wchar_t* IconMetricModuleName() { return L"comctl32.dll"; }
 const char* IconMetricFunctionName() { return "LoadIconMetric"; }

@@ -78,11 +78,13 @@ const char* MachineIdentityValueName();
 const char* WindowsMakerPrefix();
 const char* WindowsTenPrefix();
 // The crash details: code and address; for an access violation a second part with
-// the instruction address, the word and the data address.
+// the instruction address, the word (by the kind of access: 0 read, 8 execute,
+// else write) and the data address.
 const wchar_t* CrashDetailsFormat();
 const wchar_t* CrashAccessFormat();
 const wchar_t* CrashReadWord();
 const wchar_t* CrashWriteWord();
+const wchar_t* CrashExecuteWord();
 // The function that loads an icon at a system size, and its module.
 const wchar_t* IconMetricModuleName();
 const char* IconMetricFunctionName();

@@ -150,13 +150,18 @@ void CollectWindowsData(CrashReport& report)
     report.windowsProduct[n] = 0;
 }
 
+template <class Fn>
+Fn Entry(HMODULE module, const char* name)
+{
+    return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
+}
+
 void WriteDump(CrashReport& report)
 {
     HMODULE dbghelp = LoadLibraryW(L"dbghelp.dll");
     using DumpFn = BOOL(WINAPI*)(HANDLE, DWORD, HANDLE, MINIDUMP_TYPE, PMINIDUMP_EXCEPTION_INFORMATION,
                                  PMINIDUMP_USER_STREAM_INFORMATION, PMINIDUMP_CALLBACK_INFORMATION);
-    auto dump = dbghelp ? reinterpret_cast<DumpFn>(reinterpret_cast<void*>(GetProcAddress(dbghelp, "MiniDumpWriteDump")))
-                        : nullptr;
+    auto dump = Entry<DumpFn>(dbghelp, "MiniDumpWriteDump");
     wchar_t folder[MAX_PATH];
     wchar_t path[MAX_PATH];
     const DWORD n = GetTempPathW(MAX_PATH, folder);
@@ -169,7 +174,20 @@ void WriteDump(CrashReport& report)
             exception.ExceptionPointers = reinterpret_cast<PEXCEPTION_POINTERS>(
                 static_cast<uintptr_t>(report.exceptionPointers));
             exception.ClientPointers = TRUE;
+            // The symbol handler is told about the process first, without loading any
+            // symbols: left to itself it would load them all, which takes many seconds.
+            using OptionsFn = DWORD(WINAPI*)(DWORD);
+            using InitFn = BOOL(WINAPI*)(HANDLE, PCWSTR, BOOL);
+            using CleanupFn = BOOL(WINAPI*)(HANDLE);
+            auto options = Entry<OptionsFn>(dbghelp, "SymSetOptions");
+            auto init = Entry<InitFn>(dbghelp, "SymInitializeW");
+            auto cleanup = Entry<CleanupFn>(dbghelp, "SymCleanup");
+            if (options)
+                options(SYMOPT_DEFERRED_LOADS | SYMOPT_FAIL_CRITICAL_ERRORS | SYMOPT_NO_PROMPTS);
+            const bool symbols = init && init(report.process, nullptr, FALSE);
             dump(report.process, report.processId, file, MiniDumpNormal, &exception, nullptr, nullptr);
+            if (symbols && cleanup)
+                cleanup(report.process);
             CloseHandle(file);
         }
         // The crashed process may end now.
@@ -227,16 +245,20 @@ void AppendField(std::string& form, int index, const std::string& value)
 HICON LoadLargeErrorIcon(bool& owned)
 {
     owned = false;
-    HMODULE module = GetModuleHandleW(IconMetricModuleName());
     using LoadFn = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, HICON*);
-    auto load = module ? reinterpret_cast<LoadFn>(reinterpret_cast<void*>(GetProcAddress(module, IconMetricFunctionName())))
-                       : nullptr;
+    auto load = Entry<LoadFn>(GetModuleHandleW(IconMetricModuleName()), IconMetricFunctionName());
     HICON icon = nullptr;
     if (load && SUCCEEDED(load(nullptr, IDI_ERROR, LIM_LARGE, &icon)) && icon) {
         owned = true;
         return icon;
     }
     return LoadIconW(nullptr, IDI_ERROR);
+}
+
+// An access violation names its kind of access; executing data is no write.
+const wchar_t* AccessWord(uint64_t kind)
+{
+    return kind == 0 ? CrashReadWord() : kind == 8 ? CrashExecuteWord() : CrashWriteWord();
 }
 
 void InitCrashDialog(HWND dialog, const CrashReport& report)
@@ -258,8 +280,8 @@ void InitCrashDialog(HWND dialog, const CrashReport& report)
     SendDlgItemMessageW(dialog, 50, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     std::wstring details = Printf(CrashDetailsFormat(), report.exceptionCode, report.exceptionAddress);
     if (report.exceptionCode == EXCEPTION_ACCESS_VIOLATION)
-        details += Printf(CrashAccessFormat(), report.exceptionAddress,
-                          report.information0 == 0 ? CrashReadWord() : CrashWriteWord(), report.information1);
+        details += Printf(CrashAccessFormat(), report.exceptionAddress, AccessWord(report.information0),
+                          report.information1);
     SetDlgItemTextW(dialog, 52, details.c_str());
 }
 

@@ -69,6 +69,7 @@ def check_zip(data, name):
             for info in z.infolist():
                 lines.append("entry=%s|%d|%d|%d|%08x|%d" % (info.filename, info.compress_type, info.file_size,
                                                            info.compress_size, info.CRC, info.flag_bits))
+                lines.append("head=%s|%s" % (info.filename, z.read(info)[:4].hex()))
     except Exception as e:  # a broken archive is a result, not a server failure
         lines.append("zipfile=error:%s" % str(e).replace("\n", " "))
     return "\n".join(lines) + "\n"
@@ -193,7 +194,10 @@ class Handler(http.server.BaseHTTPRequestHandler):
                     lines.append("archive-size=%d\n" % len(archive))
                     lines.append(check_zip(archive, "report%d.zip" % index))
                 else:
-                    lines.append("form=%s\n" % content[::-1].decode("utf-8", "replace"))
+                    # The form text comes reversed; line breaks are shown escaped.
+                    text = content[::-1].decode("utf-8", "replace")
+                    text = text.replace("\\", "\\\\").replace("\r", "\\r").replace("\n", "\\n")
+                    lines.append("form=%s\n" % text)
             lines.append("end\n")
             with lock:
                 reports.append("".join(lines))

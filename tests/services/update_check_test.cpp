@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/ini_file.h"
+#include "services/dialog_steps.h"
 #include "services/loopback.h"
 #include "services/update_check.h"
 #include "support/test_support.h"
@@ -8,7 +9,6 @@
 #include <commctrl.h>
 
 #include <ctime>
-#include <functional>
 #include <string>
 
 using namespace ovrik_test;
@@ -31,42 +31,6 @@ bool Contains(const std::wstring& text, const std::wstring& part)
 uint32_t Today()
 {
     return static_cast<uint32_t>(static_cast<uint64_t>(std::time(nullptr)) / 86400);
-}
-
-// Calls step every 50 ms on this thread (also inside a modal loop) until it answers true.
-void Every50ms(std::function<bool()> step)
-{
-    static std::function<bool()> s_step;
-    static UINT_PTR s_timer = 0;
-    if (s_timer)
-        KillTimer(nullptr, s_timer);
-    s_step = std::move(step);
-    s_timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
-        if (id != s_timer)
-            return;
-        if (!s_step || s_step()) {
-            KillTimer(nullptr, id);
-            s_timer = 0;
-            s_step = nullptr;
-        }
-    });
-}
-
-// The control's own visible style (its dialog may not be shown yet).
-bool Shown(HWND dialog, int id)
-{
-    return (GetWindowLongW(GetDlgItem(dialog, id), GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 10000)
-{
-    const DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        PumpMessages(20);
-    }
-    return true;
 }
 
 class UpdateCheckTest : public ::testing::Test {
@@ -360,7 +324,7 @@ TEST_F(UpdateCheckTest, OnlyAWholeVerifiedInstallerIsStarted)
         if (c.message) {
             ASSERT_EQ(answers.SeenDialogs().size(), 2u);
             EXPECT_TRUE(Contains(answers.SeenDialogs()[1].text, c.message)) << answers.SeenDialogs()[1].text.c_str();
-            EXPECT_FALSE(InstallerStarted(300));
+            EXPECT_FALSE(InstallerStarted(100));
             EXPECT_FALSE(InstallerOnDisk());
         } else {
             EXPECT_EQ(answers.Pending(), 1u);
@@ -407,14 +371,14 @@ TEST_F(UpdateCheckTest, CancellingADownloadStopsIt)
     EXPECT_LT(GetTickCount() - start, 30000u);
     EXPECT_EQ(answers.Pending(), 1u);
     EXPECT_FALSE(InstallerOnDisk());
-    EXPECT_FALSE(InstallerStarted(300));
+    EXPECT_FALSE(InstallerStarted(100));
 }
 
 TEST_F(UpdateCheckTest, CloseBoxHidesARunningDownloadWhichStillEnds)
 {
     LoopbackServer& server = LoopbackServer::Get();
     ASSERT_TRUE(server.Route("/update", 200, Answer("2.4.0.0", server.SecureUrl("/setup.exe"), InstallerHash())));
-    ASSERT_TRUE(server.Route("/setup.exe", 200, InstallerBytes(), 0, 200));
+    ASSERT_TRUE(server.Route("/setup.exe", 200, InstallerBytes(), 0, 100));
     DialogAnswerer answers;
     bool hidden = false;
     answers.Push(8, [&hidden](HWND dialog) {
