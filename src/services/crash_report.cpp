@@ -8,6 +8,7 @@
 #include "core/themed_message_box.h"
 #include "core/translation_table.h"
 #include "frame/build_info.h"
+#include "services/service_common.h"
 #include "services/service_endpoints.h"
 #include "services/zip_writer.h"
 
@@ -35,27 +36,6 @@ constexpr const char* kBoundaryLine = "--AaBbCc\r\n";
 constexpr const char* kUploadHeader = "Content-type: multipart/form-data; boundary=AaBbCc";
 constexpr const wchar_t* kBoldFontProperty = L"OvrikReportBoldFont";
 constexpr const wchar_t* kIconProperty = L"OvrikReportIcon";
-
-std::wstring DialogFormat(int kind, const DialogSpec* spec, int controlId)
-{
-    const wchar_t* builtin = DialogSpec::FindText(spec, static_cast<uint16_t>(controlId));
-    if (!g_translationTable)
-        return builtin ? builtin : L"";
-    wchar_t text[512];
-    g_translationTable->GetDialogFormat(kind, controlId, builtin, text, 512);
-    return text;
-}
-
-std::wstring Printf(const wchar_t* format, ...)
-{
-    wchar_t text[1024];
-    va_list args;
-    va_start(args, format);
-    _vsnwprintf(text, 1024, format, args);
-    va_end(args);
-    text[1023] = 0;
-    return text;
-}
 
 bool SameFile(const wchar_t* a, const wchar_t* b)
 {
@@ -122,12 +102,8 @@ std::string MachineIdentity()
 
 void CollectWindowsData(CrashReport& report)
 {
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof(version);
-#ifdef _MSC_VER
-#pragma warning(suppress : 4996)
-#endif
-    if (!GetVersionExA(&version))
+    OSVERSIONINFOA version;
+    if (!ReadWindowsVersion(version))
         return;
     report.windowsVersion = static_cast<int>(version.dwMajorVersion * 10 + version.dwMinorVersion);
     report.build = version.dwBuildNumber;
@@ -272,15 +248,15 @@ void InitCrashDialog(HWND dialog, const CrashReport& report)
     }
     SetWindowTextW(dialog, product.c_str());
     SetDlgItemTextW(dialog, 3,
-                    Printf(DialogFormat(kCrashDialogKind, CrashReportDialogSpec(), 3).c_str(), product.c_str()).c_str());
+                    FormatText(DialogFormatText(kCrashDialogKind, CrashReportDialogSpec(), 3).c_str(), product.c_str()).c_str());
     bool owned = false;
     HICON icon = LoadLargeErrorIcon(owned);
     if (owned)
         SetPropW(dialog, kIconProperty, icon);
     SendDlgItemMessageW(dialog, 50, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-    std::wstring details = Printf(CrashDetailsFormat(), report.exceptionCode, report.exceptionAddress);
+    std::wstring details = FormatText(CrashDetailsFormat(), report.exceptionCode, report.exceptionAddress);
     if (report.exceptionCode == EXCEPTION_ACCESS_VIOLATION)
-        details += Printf(CrashAccessFormat(), report.exceptionAddress, AccessWord(report.information0),
+        details += FormatText(CrashAccessFormat(), report.exceptionAddress, AccessWord(report.information0),
                           report.information1);
     SetDlgItemTextW(dialog, 52, details.c_str());
 }

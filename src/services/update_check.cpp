@@ -9,6 +9,7 @@
 #include "core/translation_table.h"
 #include "core/win_handles.h"
 #include "editor/document_view.h"
+#include "services/service_common.h"
 #include "services/service_endpoints.h"
 
 #include <commctrl.h>
@@ -51,34 +52,14 @@ std::string Narrow(const wchar_t* text)
     return out;
 }
 
-// A text of the update dialog: the translation of its control, else the built-in text.
 std::wstring DialogText(int controlId)
 {
-    const wchar_t* builtin = DialogSpec::FindText(UpdateDialogSpec(), static_cast<uint16_t>(controlId));
-    wchar_t text[512];
-    if (g_translationTable && g_translationTable->GetDialogText(kUpdateDialogKind, controlId, text, 512) > 0)
-        return text;
-    return builtin ? builtin : L"";
+    return DialogMessageText(kUpdateDialogKind, UpdateDialogSpec(), controlId);
 }
 
-// A text of the update dialog used as a format: a translation only when its
-// conversions are those of the built-in text.
 std::wstring DialogFormat(int controlId)
 {
-    const wchar_t* builtin = DialogSpec::FindText(UpdateDialogSpec(), static_cast<uint16_t>(controlId));
-    if (!g_translationTable)
-        return builtin ? builtin : L"";
-    wchar_t text[512];
-    g_translationTable->GetDialogFormat(kUpdateDialogKind, controlId, builtin, text, 512);
-    return text;
-}
-
-std::wstring Format(const std::wstring& format, const wchar_t* first, const wchar_t* second = nullptr)
-{
-    wchar_t text[1024];
-    _snwprintf(text, 1024, format.c_str(), first, second);
-    text[1023] = 0;
-    return text;
+    return DialogFormatText(kUpdateDialogKind, UpdateDialogSpec(), controlId);
 }
 
 uint64_t ReadSkipVersion()
@@ -89,28 +70,19 @@ uint64_t ReadSkipVersion()
     return _wcstoui64(value, nullptr, 10);
 }
 
-void WindowsVersion(DWORD& major, DWORD& minor, DWORD& build)
+// The major version counts Windows 11 (which still says 10) as 11.
+DWORD WindowsMajorVersion(DWORD& minor)
 {
-    OSVERSIONINFOW version = {};
-    version.dwOSVersionInfoSize = sizeof(version);
-#ifdef _MSC_VER
-#pragma warning(suppress : 4996)
-#endif
-    if (GetVersionExW(&version)) {
-        major = version.dwMajorVersion;
-        minor = version.dwMinorVersion;
-        build = version.dwBuildNumber;
-    } else {
-        major = minor = build = 0;
-    }
+    OSVERSIONINFOA version;
+    ReadWindowsVersion(version);
+    minor = version.dwMinorVersion;
+    return version.dwMajorVersion + (version.dwBuildNumber > 21999 ? 1 : 0);
 }
 
 std::string UserAgent(const UpdateInfo& info)
 {
-    DWORD major = 0, minor = 0, build = 0;
-    WindowsVersion(major, minor, build);
-    if (build > 21999)
-        ++major;   // Windows 11 still says 10
+    DWORD minor = 0;
+    const DWORD major = WindowsMajorVersion(minor);
     char system[256];
     char extra[sizeof(info.extra) + 1] = {};
     std::memcpy(extra, info.extra, sizeof(info.extra));
@@ -417,7 +389,7 @@ void ShowProgress(HWND dialog, uint64_t done, uint64_t total)
     std::wstring format = DialogFormat(9);
     if (format.size() > kProgressFormatCapacity)
         format.resize(kProgressFormatCapacity);
-    SetDlgItemTextW(dialog, 9, Format(format, doneText, totalText).c_str());
+    SetDlgItemTextW(dialog, 9, FormatText(format.c_str(), doneText, totalText).c_str());
     if (total) {
         const int percent = static_cast<int>(done >= total ? 100 : done * 100 / total);
         SendDlgItemMessageW(dialog, 52, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
@@ -426,12 +398,12 @@ void ShowProgress(HWND dialog, uint64_t done, uint64_t total)
 
 void StartInstaller(UpdateInfo& info)
 {
-    DWORD major = 0, minor = 0, build = 0;
-    WindowsVersion(major, minor, build);
+    OSVERSIONINFOA version;
+    ReadWindowsVersion(version);
     SHELLEXECUTEINFOW run = {};
     run.cbSize = sizeof(run);
     run.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
-    run.lpVerb = major < 6 ? InstallerVerbLegacy() : InstallerVerb();
+    run.lpVerb = version.dwMajorVersion < 6 ? InstallerVerbLegacy() : InstallerVerb();
     run.lpFile = info.installerPath;
     run.nShow = SW_SHOWNORMAL;
     if (!ShellExecuteExW(&run) && GetLastError() != ERROR_CANCELLED)
@@ -473,9 +445,9 @@ void InitUpdateDialog(HWND dialog, UpdateInfo& info)
         SendDlgItemMessageW(dialog, 3, WM_SETFONT, reinterpret_cast<WPARAM>(info.boldFont), FALSE);
         SendDlgItemMessageW(dialog, 5, WM_SETFONT, reinterpret_cast<WPARAM>(info.boldFont), FALSE);
     }
-    SetDlgItemTextW(dialog, 3, Format(DialogFormat(3), info.product).c_str());
+    SetDlgItemTextW(dialog, 3, FormatText(DialogFormat(3).c_str(), info.product).c_str());
     const std::wstring offered = std::wstring(info.product) + L" " + info.newText;
-    SetDlgItemTextW(dialog, 4, Format(DialogFormat(4), offered.c_str(), info.currentText).c_str());
+    SetDlgItemTextW(dialog, 4, FormatText(DialogFormat(4).c_str(), offered.c_str(), info.currentText).c_str());
 
     HWND notes = GetDlgItem(dialog, 51);
     if (notes) {
@@ -687,7 +659,7 @@ void RunUpdateCheck(UpdateInfo& info, const char* const* urls, int urlCount, HWN
         std::wstring named = info.product;
         if (named.size() + 1 + std::wcslen(info.currentText) < 128)
             named += std::wstring(L" ") + info.currentText;
-        ThemedMessageBox(owner, Format(DialogFormat(10), named.c_str()).c_str(), info.product,
+        ThemedMessageBox(owner, FormatText(DialogFormat(10).c_str(), named.c_str()).c_str(), info.product,
                          MB_ICONINFORMATION);
     }
 }

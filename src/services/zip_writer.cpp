@@ -118,9 +118,17 @@ struct Output {
     }
 };
 
-uint16_t EntryFlags(const ZipEntry& e)
+// The fields the local and the central header share, from the flags to the name's length.
+void WriteEntryFields(Output& out, const ZipEntry& e)
 {
-    return e.utf8Name ? 0x0800 : 0;
+    out.U16(e.utf8Name ? 0x0800 : 0);
+    out.U16(e.method);
+    out.U16(e.dosTime);
+    out.U16(e.dosDate);
+    out.U32(e.crc);
+    out.U32(e.compressedSize);
+    out.U32(e.size);
+    out.U16(e.nameLength);
 }
 
 } // namespace
@@ -226,14 +234,7 @@ BYTE* ZipWriter::Finish(ZipWriter& zip, size_t* outSize)
         e.localOffset = static_cast<uint32_t>(out.at - archive);
         out.U32(0x04034B50);
         out.U16(20);
-        out.U16(EntryFlags(e));
-        out.U16(e.method);
-        out.U16(e.dosTime);
-        out.U16(e.dosDate);
-        out.U32(e.crc);
-        out.U32(e.compressedSize);
-        out.U32(e.size);
-        out.U16(e.nameLength);
+        WriteEntryFields(out, e);
         out.U16(0);
         out.Bytes(e.name, e.nameLength);
         out.Bytes(e.data, e.compressedSize);
@@ -244,14 +245,7 @@ BYTE* ZipWriter::Finish(ZipWriter& zip, size_t* outSize)
         out.U32(0x02014B50);
         out.U16(20);
         out.U16(20);
-        out.U16(EntryFlags(e));
-        out.U16(e.method);
-        out.U16(e.dosTime);
-        out.U16(e.dosDate);
-        out.U32(e.crc);
-        out.U32(e.compressedSize);
-        out.U32(e.size);
-        out.U16(e.nameLength);
+        WriteEntryFields(out, e);
         out.U16(0);   // extra
         out.U16(0);   // comment
         out.U16(0);   // disk

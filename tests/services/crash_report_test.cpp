@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
+#include "frame/frame_parts.h"
+#include "frame/pending_commands_handlers.h"
 #include "services/crash_report.h"
 #include "services/dialog_steps.h"
 #include "services/loopback.h"
 #include "services/service_endpoints.h"
+#include "services/update_check.h"
 #include "services/zip_writer.h"
 #include "support/test_support.h"
 
 #include <functional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -317,6 +321,19 @@ TEST_F(ReportTest, BugReportDialogPostsTheForm)
     ASSERT_EQ(reports.size(), 2u);
     EXPECT_TRUE(HasLine(reports[1], "unzip=0")) << reports[1];
     EXPECT_NE(reports[1].find("entry=notes.txt|"), std::string::npos) << reports[1];
+
+    // The longest message, every character two bytes in UTF-8, goes whole.
+    {
+        DialogAnswerer answers;
+        answers.Push(IDOK, [](HWND dialog) { SetDlgItemTextW(dialog, 52, std::wstring(600, L'\u00FC').c_str()); });
+        ShowBugReportDialog(owner_, nullptr);
+    }
+    reports = LoopbackServer::Get().WaitForReports(3);
+    ASSERT_EQ(reports.size(), 3u);
+    std::string longest;
+    for (int i = 0; i < 511; ++i)
+        longest += "\xC3\xBC";
+    EXPECT_TRUE(HasField(LineValue(reports[2], "form"), "message=" + longest));
 }
 
 TEST_F(ReportTest, AReportThatCannotBeSentKeepsTheMessage)
@@ -431,4 +448,19 @@ TEST_F(ReportTest, AHandOverFromAnotherProcessIsRefused)
     EXPECT_EQ(FindForeignDialog(L"Ovrik", 0), nullptr);
     PumpMessages(300);
     EXPECT_TRUE(LoopbackServer::Get().Reports().empty());
+}
+
+TEST(ServiceParts, TheFrameReachesTheServices)
+{
+    // The suite installs the program's parts as the program does.
+    EXPECT_EQ(g_frameParts.startUpdateCheckThread, &StartUpdateCheckThread);
+    EXPECT_EQ(g_frameParts.startUpdateCheck, &StartUpdateCheck);
+    EXPECT_EQ(g_frameParts.showBugReportDialog, &ShowBugReportDialog);
+    EXPECT_EQ(g_frameParts.crashHandlerInit, &CrashHandlerInit);
+    EXPECT_FALSE(IsPendingCommand(214));
+    EXPECT_FALSE(IsPendingCommand(216));
+    FrameParts none;
+    std::swap(none, g_frameParts);
+    EXPECT_TRUE(IsPendingCommand(216));   // greyed without the services
+    std::swap(none, g_frameParts);
 }

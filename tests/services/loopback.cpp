@@ -105,13 +105,16 @@ HttpResult LoopbackServer::Call(const char* verb, const std::string& path, const
     return HttpRequest(httpPort_, verb, path, body);
 }
 
-bool LoopbackServer::Route(const std::string& path, int status, const std::string& body, int cut, int delay)
+bool LoopbackServer::Route(const std::string& path, int status, const std::string& body, int cut, int delay,
+                           int piece)
 {
     std::string address = "/_route" + path + "?status=" + std::to_string(status);
     if (cut > 0)
         address += "&cut=" + std::to_string(cut);
     if (delay > 0)
         address += "&delay=" + std::to_string(delay);
+    if (piece > 0)
+        address += "&piece=" + std::to_string(piece);
     return Call("PUT", address, body).status == 200;
 }
 

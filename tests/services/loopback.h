@@ -29,8 +29,9 @@ public:
 
     // The answer to later GETs of the path (starting with '/'): status and body;
     // cut > 0 sends only that many bytes of it; delay > 0 sends it in pieces with
-    // pauses of that many milliseconds.
-    bool Route(const std::string& path, int status, const std::string& body, int cut = 0, int delay = 0);
+    // pauses of that many milliseconds (pieces of 16 KB, or of `piece` bytes).
+    bool Route(const std::string& path, int status, const std::string& body, int cut = 0, int delay = 0,
+               int piece = 0);
     // Forgets routes, the request log and the reports.
     bool Clear();
     // One entry per request since the last Clear: "METHOD PATH|USER-AGENT".

@@ -8,12 +8,13 @@ archives with `unzip -t` and Python's zipfile. It ends on GET /_quit, when the l
 file in the state folder disappears, or after a quarter of an hour.
 
 Control requests (plain HTTP or HTTPS alike):
-  PUT  /_route/<path>?status=N&cut=K&delay=MS
+  PUT  /_route/<path>?status=N&cut=K&delay=MS&piece=BYTES
                                        the answer to later requests of /<path>: the
                                        request body is the answer's body; with cut, only
                                        the first K bytes are sent, though the announced
                                        length is the whole body's; with delay, the body
-                                       goes in 16 KB pieces, each after a pause
+                                       goes in pieces (16 KB unless given), each after
+                                       a pause
   GET  /_log                           one line per request so far: METHOD PATH|AGENT
   POST /_checkzip                      body = an archive; answers the check's report
   GET  /_reports                       the reports received so far
@@ -98,7 +99,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
     def log_message(self, *args):
         pass
 
-    def answer(self, status, body, content_type="text/plain", cut=None, delay=0):
+    def answer(self, status, body, content_type="text/plain", cut=None, delay=0, piece=16384):
         self.send_response(status)
         self.send_header("Content-Type", content_type)
         self.send_header("Content-Length", str(len(body)))
@@ -112,9 +113,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
             return
         if delay:
             # In pieces with pauses, so that the reader finds no data waiting.
-            for start in range(0, len(body), 16384):
+            for start in range(0, len(body), piece):
                 time.sleep(delay / 1000.0)
-                self.wfile.write(body[start:start + 16384])
+                self.wfile.write(body[start:start + piece])
                 self.wfile.flush()
             return
         self.wfile.write(body)
@@ -152,8 +153,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
             route = routes.get(url.path)
         if route is None:
             return self.answer(404, b"not here")
-        status, body, cut, delay = route
-        self.answer(status, body, "application/octet-stream", cut, delay)
+        status, body, cut, delay, piece = route
+        self.answer(status, body, "application/octet-stream", cut, delay, piece)
 
     def do_PUT(self):
         url = urllib.parse.urlsplit(self.path)
@@ -163,8 +164,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
             status = int(query.get("status", ["200"])[0])
             cut = int(query["cut"][0]) if "cut" in query else None
             delay = int(query.get("delay", ["0"])[0])
+            piece = int(query.get("piece", ["16384"])[0])
             with lock:
-                routes[url.path[len("/_route"):]] = (status, data, cut, delay)
+                routes[url.path[len("/_route"):]] = (status, data, cut, delay, piece)
             return self.answer(200, b"ok")
         if url.path == "/_clear":
             with lock:

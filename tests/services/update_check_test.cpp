@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/ini_file.h"
+#include "core/translation_table.h"
 #include "services/dialog_steps.h"
 #include "services/loopback.h"
 #include "services/update_check.h"
@@ -224,7 +225,8 @@ TEST_F(UpdateCheckTest, NewerReleaseIsShownSkippedAndOfferedOnRequest)
     std::string notes = "Curly {braces} and back\\slash \xC3\xA9t\xC3\xA9\n";
     for (int i = 2; i <= 25; ++i)
         notes += "Line " + std::to_string(i) + "\n";
-    ASSERT_TRUE(server.Route("/update", 200, Answer("2.4.0.0", server.SecureUrl("/setup.exe"), "", notes)));
+    // The answer comes in small pieces: all of it is read.
+    ASSERT_TRUE(server.Route("/update", 200, Answer("2.4.0.0", server.SecureUrl("/setup.exe"), "", notes), 0, 5, 48));
 
     {
         DialogAnswerer answers;
@@ -399,4 +401,96 @@ TEST_F(UpdateCheckTest, CloseBoxHidesARunningDownloadWhichStillEnds)
     EXPECT_TRUE(hidden);
     EXPECT_EQ(answers.Pending(), 1u);
     EXPECT_TRUE(InstallerStarted(10000));
+}
+
+namespace {
+// Marks the program installed (the uninstall entry with its folder) while it lives.
+class InstalledMark {
+public:
+    explicit InstalledMark(const std::wstring& folder)
+    {
+        Remove();
+        HKEY key = nullptr;
+        if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) == ERROR_SUCCESS) {
+            ok_ = RegSetValueExW(key, L"InstallLocation", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                                 static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+            RegCloseKey(key);
+        }
+    }
+    ~InstalledMark() { Remove(); }
+    bool Ok() const { return ok_; }
+
+private:
+    static void Remove() { RegDeleteKeyW(HKEY_LOCAL_MACHINE, kKey); }
+    static constexpr const wchar_t* kKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Ovrik";
+    bool ok_ = false;
+};
+} // namespace
+
+TEST_F(UpdateCheckTest, AnInstalledProgramChecksAtStartOncePerDay)
+{
+    LoopbackServer& server = LoopbackServer::Get();
+    ASSERT_TRUE(server.Route("/update", 200, Answer("2.3.0.0", server.SecureUrl("/setup.exe"), "")));
+    TempDir programDir;
+    const std::wstring exe = CopyOvrikInto(programDir.Path());
+    ASSERT_FALSE(exe.empty());
+    InstalledMark installed(programDir.Path());
+    ASSERT_TRUE(installed.Ok());
+    for (int start = 0; start < 2; ++start) {
+        SCOPED_TRACE(start);
+        ChildProcess child;
+        ASSERT_TRUE(child.Start(exe));
+        HWND window = child.WaitForWindow(L"OvrikWindow");
+        ASSERT_NE(window, nullptr);
+        if (start == 0) {
+            // The first start of the day asks, silently for an answer that offers nothing.
+            EXPECT_TRUE(WaitFor([&] { return !server.Log().empty(); }));
+            const std::wstring ini = programDir.File(L"ovrik.ini");
+            EXPECT_TRUE(WaitFor([&] {
+                return GetPrivateProfileIntW(L"Ovrik", kLastUpdateKey, 0, ini.c_str()) == Today();
+            }));
+        } else {
+            PumpMessages(500);
+        }
+        ASSERT_EQ(server.Log().size(), 1u);   // the second start of the day does not ask again
+        EXPECT_NE(server.Log()[0].find("GET /update|Ovrik|2.3|"), std::string::npos);
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        EXPECT_EQ(child.WaitForExit(), 0u);
+    }
+}
+
+TEST_F(UpdateCheckTest, DialogTextsComeTranslated)
+{
+    LoopbackServer& server = LoopbackServer::Get();
+    const std::wstring file = dir_.File(L"Ovrik_DEU.ini");
+    // A format whose conversions differ from the built-in one's is not used.
+    ASSERT_TRUE(WriteFileBytes(file, "\xEF\xBB\xBFLanguageName=Deutsch\r\n[Dialog_65]\r\n0=Aktualisierung\r\n"
+                                     "3=Neue Version von %s\r\n4=%d %d\r\n7=&Sp\xC3\xA4ter\r\n"
+                                     "11=Keine Antwort vom Server.\r\n"));
+    TranslationTable table;
+    ASSERT_TRUE(table.Load(file.c_str()));
+    TranslationTable* saved = g_translationTable;
+    g_translationTable = &table;
+    ASSERT_TRUE(server.Route("/update", 404, ""));
+    ASSERT_TRUE(server.Route("/update_ovrik.txt", 404, ""));
+    {
+        DialogAnswerer answers;
+        answers.Push(IDOK);
+        StartUpdateCheck(owner_, true);
+        ASSERT_EQ(answers.SeenDialogs().size(), 1u);
+        EXPECT_TRUE(Contains(answers.SeenDialogs()[0].text, L"Keine Antwort vom Server."));
+    }
+    ASSERT_TRUE(server.Route("/update", 200, Answer("2.4.0.0", server.SecureUrl("/setup.exe"), "")));
+    {
+        DialogAnswerer answers;
+        answers.Push(7, [](HWND dialog) {
+            EXPECT_EQ(TextOf(dialog), L"Aktualisierung");
+            EXPECT_EQ(TextOf(GetDlgItem(dialog, 3)), L"Neue Version von Ovrik");
+            EXPECT_EQ(TextOf(GetDlgItem(dialog, 7)), L"&Sp\u00E4ter");
+            EXPECT_TRUE(Contains(TextOf(GetDlgItem(dialog, 4)), L"Ovrik 2.4 is now available; you have version 2.3."));
+        });
+        StartUpdateCheck(owner_, true);
+        EXPECT_EQ(answers.Pending(), 0u);
+    }
+    g_translationTable = saved;
 }
