@@ -21,8 +21,7 @@
 #include "editor/document_view.h"
 #include "editor/edit_doc.h"
 #include "editor/frame_link.h"
-#include "editor/pending_docview.h"
-#include "editor/pending_doctabs.h"
+#include "editor/text_string.h"
 #include "frame/accelerators.h"
 #include "frame/frame_parts.h"
 #include "core/image_lists.h"
@@ -37,6 +36,7 @@
 #include "frame/main_menu.h"
 #include "frame/style_menu.h"
 #include "frame/popup_menus.h"
+#include "frame/pending_find_deps.h"
 #include "frame/pending_startup.h"
 #include "frame/startup.h"
 #include "frame/tab_host.h"
@@ -703,6 +703,11 @@ void InstallFrameLink()
     link.recolorPanels = [] { RecolorPanels(g_mainState); };
     link.registerTabStripClass = &RegisterTabCtrlEx;
     link.tabStripClass = L"TabCtrlEx";
+    link.showPopupMenu = [](HWND owner, int x, int y, int menuId) { return ShowPopupMenu(owner, x, y, menuId, false); };
+    link.clearResultsPane = [](int pane) { ClearResultsPane(g_mainState, pane); };
+    link.saveDialogPos = [](HWND dialog, int kind) { SaveDialogPos(g_mainState, dialog, kind); };
+    link.restoreDialogPos = [](HWND dialog, int kind) { RestoreDialogPos(g_mainState, dialog, kind); };
+    link.pickFolder = &PickFolder;
     SetFrameLink(link);
 }
 
@@ -1033,16 +1038,9 @@ namespace {
 
 void CopyTextString(TextString& to, const TextString& from)
 {
-    to = TextString();
-    to.growth = from.growth;
-    if (!from.buffer || from.allocated == 0)
-        return;
-    to.buffer = static_cast<char*>(std::malloc(static_cast<size_t>(from.allocated)));
-    if (!to.buffer)
-        return;
-    std::memcpy(to.buffer, from.buffer, static_cast<size_t>(from.allocated));
-    to.allocated = from.allocated;
-    to.length = from.length;
+    to = TextString(from.growth);
+    if (from.buffer)
+        to.Assign(from.buffer, static_cast<int64_t>(from.length));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "core/ini_file.h"
 #include "core/settings.h"
 #include "editor/doc_tabs.h"
+#include "editor/edit_commands.h"
 #include "frame/command_ids.h"
 #include "frame/frame_parts.h"
 #include "frame/status_bar.h"
@@ -15,14 +16,12 @@ bool IsPendingCommand(unsigned id)
     case 24: case 25: case 26:       // copy its path
     case 48: case 65:                // sort lines, date and time
     case 90: case 91: case 92: case 93: case 94: case 95: case 96:   // panel pages
-    case 141: case 142: case 143: case 144: case 145: case 146: case 147:   // find
-    case 148: case 149: case 150: case 153:
-    case 166: case 171:              // batch build, configuration prompt
+    case 148: case 149: case 150:    // go to line, symbol list, context help
     case 181: case 183:              // options, editor font
     case 192: case 203: case 206:    // organize favorites, last tab, window list
     case 211: case 217: case 218:    // help
         return true;
-    // The update check and the bug report are services: greyed while not installed.
+    // The update check and the bug report are services: greyed while they are not in the program.
     case 214:
         return !g_mainState.notInstalled && !g_frameParts.startUpdateCheck;
     case 216:
@@ -30,8 +29,9 @@ bool IsPendingCommand(unsigned id)
     default:
         break;
     }
-    // The editing commands go to the document's command handler, a stand-in too.
-    return ClassifyCommand(id, false) == CommandClass::Forwarded && id >= 13 && id <= 218;
+    // A forwarded id that the document's command handler does not carry out.
+    return ClassifyCommand(id, false) == CommandClass::Forwarded && id >= 13 && id <= 218 &&
+           !IsEditCommand(static_cast<int>(id));
 }
 
 void ShowSidePage(MainFrameState&, int, bool)
@@ -105,22 +105,8 @@ INT_PTR CALLBACK SymbolListDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { 
 INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { return EndAtOnce(dialog, message); }
 INT_PTR CALLBACK TextBoxDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { return EndAtOnce(dialog, message); }
 INT_PTR CALLBACK WindowListDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { return EndAtOnce(dialog, message); }
-INT_PTR CALLBACK BatchBuildDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { return EndAtOnce(dialog, message); }
 
-INT_PTR CALLBACK FindDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-INT_PTR CALLBACK ReplaceDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-INT_PTR CALLBACK FindInFilesDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 INT_PTR CALLBACK OrganizeFavoritesDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-
-void CloseFindDialog(HWND dialog)
-{
-    if (dialog)
-        DestroyWindow(dialog);
-    if (g_mainState.modelessDialog == dialog) {
-        g_mainState.modelessDialog = nullptr;
-        g_mainState.modelessKind = 0;
-    }
-}
 
 const char* CommandLineUsageText()
 {

@@ -1,8 +1,8 @@
 // Stand-ins for the handlers of commands whose own modules are not written yet:
-// panel pages, shell helpers, the small dialogs, help, options, the tool dialogs
-// and the session file. Each keeps its final name and does nothing visible. The menu items of these commands are greyed while
-// their handler is a stand-in (IsPendingCommand); remove an id from that list
-// when its handler lands.
+// panel pages, shell helpers, the small dialogs, help, options, organize favorites
+// and the session file. Each keeps its final name and does nothing visible. The
+// menu items of these commands are greyed while their handler is a stand-in
+// (IsPendingCommand); remove an id from that list when its handler lands.
 #pragma once
 
 #include <windows.h>
@@ -45,15 +45,9 @@ INT_PTR CALLBACK SymbolListDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
 INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK TextBoxDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK WindowListDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK BatchBuildDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// The modeless tool dialogs (find 15, replace 16, find in files 17, organize favorites 24).
-INT_PTR CALLBACK FindDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK ReplaceDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK FindInFilesDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// The modeless organize-favorites dialog (tool-dialog kind 24).
 INT_PTR CALLBACK OrganizeFavoritesDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-// Saves the dialog's position, destroys it and empties the tool-dialog slot.
-void CloseFindDialog(HWND dialog);
 
 // The usage text shown by command 218.
 const char* CommandLineUsageText();

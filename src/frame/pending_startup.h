@@ -1,7 +1,8 @@
 // Stand-ins for parts of the program that start-up and the main window call but
 // that are not written yet: the session file, theming, the panel pages, the
-// install switches, the status-bar clicks and going to a line. Each keeps its final name and signature and does the least the
-// main window needs today; the real implementations replace them.
+// install switches and the status-bar clicks. Each keeps its final name and
+// signature and does the least the main window needs today; the real
+// implementations replace them.
 #pragma once
 
 #include <windows.h>

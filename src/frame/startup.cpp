@@ -21,7 +21,6 @@
 #include "editor/doc_tabs.h"
 #include "editor/document_view.h"
 #include "editor/edit_doc.h"
-#include "editor/pending_docview.h"
 #include "editor/style_theme.h"
 #include "frame/build_info.h"
 #include "frame/frame_parts.h"
