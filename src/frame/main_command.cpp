@@ -575,14 +575,15 @@ bool OnFixedCommand(MainFrameState& state, unsigned id, LPARAM lParam)
     case 214:
         if (state.notInstalled)
             OpenWebPage(VersionPageAddress(state.osMajor, state.osMinor).c_str());
-        else
-            StartUpdateCheck(state.mainWindow, true);
+        else if (g_frameParts.startUpdateCheck)
+            g_frameParts.startUpdateCheck(state.mainWindow, true);
         break;
     case 215:
         OpenWebPage("support.html");
         break;
     case 216:
-        ShowBugReportDialog(state.mainWindow, nullptr);
+        if (g_frameParts.showBugReportDialog)
+            g_frameParts.showBugReportDialog(state.mainWindow, nullptr);
         break;
     case 217:
         RunDialog(state, kAboutDialogId, AboutDlgProc, 0);

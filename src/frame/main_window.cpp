@@ -816,8 +816,8 @@ bool OnCreateMainWindow(MainFrameState& state, HWND window)
         RegCloseKey(key);
     }
     state.notInstalled = installed ? 0 : 1;
-    if (installed && (state.config2 & Config2::kCheckUpdates))
-        StartUpdateCheckThread(nullptr, false);
+    if (installed && (state.config2 & Config2::kCheckUpdates) && g_frameParts.startUpdateCheckThread)
+        g_frameParts.startUpdateCheckThread(nullptr, false);
 
     state.created = 1;
     return true;

@@ -18,8 +18,13 @@ bool IsPendingCommand(unsigned id)
     case 148: case 149: case 150:    // go to line, symbol list, context help
     case 181: case 183:              // options, editor font
     case 192: case 203: case 206:    // organize favorites, last tab, window list
-    case 211: case 216: case 217: case 218:   // help
+    case 211: case 217: case 218:    // help
         return true;
+    // The update check and the bug report are services: greyed while they are not in the program.
+    case 214:
+        return !g_mainState.notInstalled && !g_frameParts.startUpdateCheck;
+    case 216:
+        return !g_frameParts.showBugReportDialog;
     default:
         break;
     }
@@ -120,14 +125,6 @@ void ShowHelpContents(MainFrameState&)
 }
 
 void ShowOptionsDialog(HWND, int)
-{
-}
-
-void StartUpdateCheck(HWND, bool)
-{
-}
-
-void ShowBugReportDialog(HWND, const wchar_t*)
 {
 }
 

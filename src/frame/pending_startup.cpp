@@ -8,10 +8,6 @@
 
 #include <algorithm>
 
-void StartUpdateCheckThread(HWND, bool)
-{
-}
-
 BOOL CALLBACK DarkEnumChildProc(HWND, LPARAM)
 {
     return TRUE;
@@ -115,11 +111,6 @@ bool RegisterAppPath(bool)
 
 void Uninstall()
 {
-}
-
-bool CrashHandlerInit()
-{
-    return false;
 }
 
 void OnStatusBarClick(MainFrameState&, NMMOUSE*)

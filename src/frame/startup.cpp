@@ -592,7 +592,7 @@ int OvrikWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     EnsureSnippetsFile();
     if (!g_translationTable)
         g_translationTable = new TranslationTable();
-    if (CrashHandlerInit())
+    if (g_frameParts.crashHandlerInit && g_frameParts.crashHandlerInit())
         return 0;
     EnsureOle();
     RECT rect = {};

@@ -309,6 +309,7 @@ TEST(BuiltinStrings, FormatsTakeWhatTheirCallersPass)
         {270, L"%s"},      // a folder the folder view cannot show
         {271, L"%s"},      // a folder where no new file can be made
         {276, L"%s"},      // a path typed into the folder view's path bar
+        {292, L"%s"},      // the path of an installer that cannot be started
     };
     for (int id = 1; id <= 900; ++id) {
         const BuiltinText stored = BuiltinString(id);
