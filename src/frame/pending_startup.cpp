@@ -8,16 +8,6 @@
 
 #include <algorithm>
 
-BOOL CALLBACK DarkEnumChildProc(HWND, LPARAM)
-{
-    return TRUE;
-}
-
-bool DarkMenuBarHandler(HWND, UINT, WPARAM, LPARAM, LRESULT*)
-{
-    return false;
-}
-
 namespace {
 
 constexpr wchar_t kPageClass[] = L"OvrikPanelPage";

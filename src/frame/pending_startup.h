@@ -1,5 +1,5 @@
 // Stand-ins for parts of the program that start-up and the main window call but
-// that are not written yet: theming, the panel pages, the install switches and the
+// that are not written yet: the panel pages, the install switches and the
 // status-bar clicks. Each keeps its final name and signature and does the least the
 // main window needs today; the real implementations replace them.
 #pragma once
@@ -10,11 +10,6 @@
 struct MainFrameState;
 struct DocTabs;
 
-
-// Theming (DarkModeOn, ApplyWindowTheme and DarkWindowBrush are with the dialogs'
-// stand-ins): the program stays light for now, so nothing is ever dark.
-BOOL CALLBACK DarkEnumChildProc(HWND child, LPARAM record);
-bool DarkMenuBarHandler(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
 // Panel pages. Page dialog ids: 1 folders, 2 symbols, 3 snippets, 4 help browser,
 // 5 output, 6 and 7 the two find-results panes. Until the pages are written each
