@@ -45,9 +45,12 @@ bool KeepsOwnColors(HWND control)
     return control && GetWindowLongPtrW(control, GWLP_USERDATA) == kKeepOwnColorsMarker;
 }
 
+// A control that deletes the brush its parent hands it (Wine's link control
+// does) would leave every later painter without one: a brush that is gone is
+// made again.
 HBRUSH CachedBrush(HBRUSH& slot, COLORREF color)
 {
-    if (!slot)
+    if (!slot || GetObjectType(slot) != OBJ_BRUSH)
         slot = CreateSolidBrush(color);
     return slot;
 }

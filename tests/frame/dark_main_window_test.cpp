@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "core/dark_theme.h"
+#include "frame/main_window.h"
+#include "frame/tab_host.h"
+#include "frame/theme_mode.h"
+#include "support/fake_dark_mode.h"
+#include "support/test_support.h"
+
+#include "frame_window.h"
+
+namespace {
+
+// Colours of one window's client area as shown now.
+std::vector<COLORREF> ClientColors(HWND window)
+{
+    RECT client;
+    GetClientRect(window, &client);
+    std::vector<COLORREF> colors;
+    HDC dc = GetDC(window);
+    for (int y = 0; y < client.bottom; y += 2)
+        for (int x = 0; x < client.right; x += 2)
+            colors.push_back(GetPixel(dc, x, y));
+    ReleaseDC(window, dc);
+    return colors;
+}
+
+int CountColor(const std::vector<COLORREF>& colors, COLORREF color)
+{
+    return static_cast<int>(std::count(colors.begin(), colors.end(), color));
+}
+
+struct DarkMainWindowFixture : RealMainWindowFixture {
+    void TearDown() override
+    {
+        RealMainWindowFixture::TearDown();
+        ovrik_test::ResetDarkMode();
+    }
+    void Repaint()
+    {
+        RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        ovrik_test::PumpMessages(100);
+    }
+};
+
+}  // namespace
+
+// With entry points that behave as Windows 10's, the dark theme choice paints the
+// main window's tab strips, splitter and menu bar dark; choosing light again
+// takes it all back.
+TEST_F(DarkMainWindowFixture, TheDarkChoicePaintsTheMainWindowDark)
+{
+    DarkModeInitFrom(ovrik_test::WindowsDarkModeTable());
+    SetThemeMode(1, main);
+    ASSERT_TRUE(DarkModeOn());
+    Repaint();
+
+    HWND strip = g_mainState.docTabs->tabControl;
+    HWND side = g_mainState.sideHost->tabControl;
+    for (HWND tabs : {strip, side}) {
+        const std::vector<COLORREF> colors = ClientColors(tabs);
+        EXPECT_GT(CountColor(colors, kDarkControlColor), 0) << ovrik_test::ClassOf(tabs).c_str();
+        EXPECT_GT(CountColor(colors, kDarkWindowColor), 0) << ovrik_test::ClassOf(tabs).c_str();
+    }
+    // The splitter beside the side panel.
+    HDC dc = GetDC(main);
+    const RECT splitter = {g_mainState.leftTabWidth, g_mainState.workAreaTop,
+                           g_mainState.leftTabWidth + kSplitterSize, g_mainState.workAreaTop + 40};
+    EXPECT_EQ(kDarkWindowColor, GetPixel(dc, (splitter.left + splitter.right) / 2, splitter.top + 20));
+    ReleaseDC(main, dc);
+
+    // The system's menu-bar drawing messages reach the dark painter.
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 60, 20);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    MenuBarItemDrawRecord item = {};
+    item.item.CtlType = ODT_MENU;
+    item.item.itemState = ODS_HOTLIGHT;
+    item.item.hDC = memory;
+    item.item.rcItem = {0, 0, 60, 20};
+    item.bar = {GetMenu(main), memory, 0};
+    item.position = 0;
+    EXPECT_EQ(0, SendMessageW(main, kDrawMenuBarItemMessage, 0, reinterpret_cast<LPARAM>(&item)));
+    EXPECT_EQ(kDarkControlColor, GetPixel(memory, 1, 1));
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+
+    ovrik_test::HoldForScreenshot("dark_main_window");
+
+    SetThemeMode(0, main);
+    EXPECT_FALSE(DarkModeOn());
+    Repaint();
+    EXPECT_EQ(0, CountColor(ClientColors(strip), kDarkWindowColor));
+}
