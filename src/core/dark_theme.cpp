@@ -461,8 +461,30 @@ void ThemeListOrTree(HWND hwnd, const wchar_t* themeName)
     SetWindowTheme(hwnd, g_dark.darkOn ? themeName : LightThemeName(), nullptr);
 }
 
-// Text of a check box or radio button in the dark colours; the glyph stays the
-// theme's.
+// Skipping the control's own drawing skips its glyph as well: it is drawn here,
+// by the button theme where there is one.
+void DrawCheckGlyph(HWND button, HDC dc, int part, const RECT& area, SIZE glyph)
+{
+    const bool checked = SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    const bool enabled = IsWindowEnabled(button) != FALSE;
+    RECT box = {area.left, area.top + (area.bottom - area.top - glyph.cy) / 2, 0, 0};
+    box.right = box.left + glyph.cx;
+    box.bottom = box.top + glyph.cy;
+    if (HTHEME theme = IsAppThemed() ? OpenThemeData(button, ButtonThemeClass()) : nullptr) {
+        const int state = (checked ? CBS_CHECKEDNORMAL : CBS_UNCHECKEDNORMAL) + (enabled ? 0 : 3);
+        DrawThemeBackground(theme, dc, part, state, &box, nullptr);
+        CloseThemeData(theme);
+        return;
+    }
+    UINT frame = (part == BP_CHECKBOX ? DFCS_BUTTONCHECK : DFCS_BUTTONRADIO) | DFCS_FLAT;
+    if (checked)
+        frame |= DFCS_CHECKED;
+    if (!enabled)
+        frame |= DFCS_INACTIVE;
+    DrawFrameControl(dc, &box, DFC_BUTTON, frame);
+}
+
+// A check box or radio button with its text in the dark colours.
 LRESULT DrawDarkCheckText(NMCUSTOMDRAW* draw)
 {
     if (draw->dwDrawStage != CDDS_PREPAINT)
@@ -484,6 +506,7 @@ LRESULT DrawDarkCheckText(NMCUSTOMDRAW* draw)
     GetWindowTextW(button, text, 512);
 
     HDC dc = draw->hdc;
+    DrawCheckGlyph(button, dc, part, draw->rc, glyph);
     HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, IsWindowEnabled(button) ? DarkTextColor() : kDarkDisabledTextColor);

@@ -414,6 +414,9 @@ TEST_F(DarkThemeTest, ADarkDialogIsColouredAndDrawnDark)
     EXPECT_EQ(0, check.Count(RGB(0, 0, 0)));
     EXPECT_GT(disabled.Count(kDarkDisabledTextColor), 0);
     EXPECT_EQ(0, disabled.Count(kDarkTextColor));
+    // The box itself is drawn too: a column of the glyph's width at the left
+    // differs from the dialog's background.
+    EXPECT_LT(check.CountIn(kDarkWindowColor, 0, 12), check.height * 12 / 2);
     // Wine's link control deletes the brush its parent gives it; the brushes
     // outlive that.
     EXPECT_EQ(static_cast<DWORD>(OBJ_BRUSH), GetObjectType(DarkWindowBrush()));
