@@ -5,7 +5,7 @@
 #include "editor/doc_tabs.h"
 #include "editor/pending_docview.h"
 #include "frame/status_bar.h"
-#include "frame/pending_newopen_deps.h"
+#include "frame/fonts_and_filters.h"
 
 #include <cwchar>
 

@@ -1,6 +1,6 @@
 // Stand-ins for parts of the program that start-up and the main window call but
 // that are not written yet: the session file, the update check, theming, the
-// panel pages, the install switches, crash reporting and the status-bar clicks.
+// output pane's styles, the install switches and crash reporting.
 // Each keeps its final name and signature and does the least the main window
 // needs today; the real implementations replace them.
 #pragma once
@@ -22,14 +22,6 @@ void StartUpdateCheckThread(HWND owner, bool manual);
 BOOL CALLBACK DarkEnumChildProc(HWND child, LPARAM record);
 bool DarkMenuBarHandler(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
-// Panel pages. Page dialog ids: 1 folders, 2 symbols, 3 snippets, 4 help browser,
-// 5 output, 6 and 7 the two find-results panes. Until the pages are written each
-// is an empty page with its caption as window text; the output page holds the
-// output editor (id 0x320) and the results pages their list box (id 800) and
-// toolbar (id 100).
-HWND CreatePanelPage(int dialogId, HWND parent);
-// The built-in caption of a page dialog, empty for an unknown id.
-const wchar_t* BuiltinPageCaption(int dialogId);
 // Styles the output editor once it exists: nothing yet.
 void ApplyOutputStyles(HWND editor);
 
@@ -40,6 +32,3 @@ void Uninstall();
 
 // Crash reporting: true when this process is the crash reporter; never for now.
 bool CrashHandlerInit();
-
-// Status-bar clicks: nothing yet.
-void OnStatusBarClick(MainFrameState& state, NMMOUSE* mouse);

@@ -40,7 +40,25 @@ const wchar_t* const kEncodingNames[] = {L"ANSI", L"UTF-8", L"UTF-8 BOM", L"UTF-
 
 std::wstring g_partTexts[kStatusPartCount];
 
-// The indentation text: the tabs text, or the spaces format filled with the width.
+int Wider(HWND window, const wchar_t* a, const wchar_t* b)
+{
+    const int first = MeasureTextWidth(window, a);
+    const int second = MeasureTextWidth(window, b);
+    return first > second ? first : second;
+}
+
+} // namespace
+
+const wchar_t* LineEndName(int mode)
+{
+    return kLineEndNames[mode >= 0 && mode <= 2 ? mode : 0];
+}
+
+const wchar_t* EncodingName(int encoding)
+{
+    return kEncodingNames[encoding >= 0 && encoding <= 4 ? encoding : 0];
+}
+
 void IndentationText(bool tabs, int width, wchar_t* out, int capacity)
 {
     if (tabs) {
@@ -52,15 +70,6 @@ void IndentationText(bool tabs, int width, wchar_t* out, int capacity)
     _snwprintf(out, static_cast<size_t>(capacity - 1), format, width);
     out[capacity - 1] = 0;
 }
-
-int Wider(HWND window, const wchar_t* a, const wchar_t* b)
-{
-    const int first = MeasureTextWidth(window, a);
-    const int second = MeasureTextWidth(window, b);
-    return first > second ? first : second;
-}
-
-} // namespace
 
 void SetStatusText(int part, const wchar_t* text)
 {
@@ -168,10 +177,8 @@ void UpdateStatusBar(MainFrameState& state, int what)
     }
     if (what & kStatusDocument) {
         SetStatusText(kPartOvertype, overtype);
-        const int eol = doc->eolMode >= 0 && doc->eolMode <= 2 ? doc->eolMode : 0;
-        SetStatusText(kPartLineEnds, kLineEndNames[eol]);
-        const int encoding = doc->encoding >= 0 && doc->encoding <= 4 ? doc->encoding : 0;
-        SetStatusText(kPartEncoding, kEncodingNames[encoding]);
+        SetStatusText(kPartLineEnds, LineEndName(doc->eolMode));
+        SetStatusText(kPartEncoding, EncodingName(doc->encoding));
         SetStatusText(kPartLanguage, language);
     }
     IndentationText(EditorCall(*doc, SCI_GETUSETABS) != 0, static_cast<int>(EditorCall(*doc, SCI_GETTABWIDTH)),
