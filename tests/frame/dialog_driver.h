@@ -36,6 +36,9 @@ private:
     }
     static void CALLBACK Fire(HWND dialog, UINT, UINT_PTR id, DWORD)
     {
+        // A dialog that takes the focus while it starts is active before it is shown.
+        if (!IsWindowVisible(dialog))
+            return;
         KillTimer(dialog, id);
         auto action = std::move(Action());
         Action() = nullptr;
