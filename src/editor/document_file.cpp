@@ -6,7 +6,6 @@
 #include "core/themed_message_box.h"
 #include "core/translation_table.h"
 #include "editor/edit_doc.h"
-#include "editor/pending_documents.h"
 
 #include <algorithm>
 #include <climits>

@@ -21,8 +21,7 @@
 #include "editor/document_view.h"
 #include "editor/edit_doc.h"
 #include "editor/frame_link.h"
-#include "editor/pending_docview.h"
-#include "editor/pending_doctabs.h"
+#include "editor/text_string.h"
 #include "frame/accelerators.h"
 #include "frame/frame_parts.h"
 #include "core/image_lists.h"
@@ -38,8 +37,12 @@
 #include "frame/style_menu.h"
 #include "frame/panel_pages.h"
 #include "frame/popup_menus.h"
+#include "frame/pending_find_deps.h"
+#include "frame/shell_helpers.h"
 #include "frame/pending_startup.h"
 #include "frame/status_popups.h"
+#include "editor/session_file.h"
+#include "frame/session_commands.h"
 #include "frame/startup.h"
 #include "frame/tab_host.h"
 
@@ -701,6 +704,12 @@ void InstallFrameLink()
     link.recolorPanels = [] { RecolorPanels(g_mainState); };
     link.registerTabStripClass = &RegisterTabCtrlEx;
     link.tabStripClass = L"TabCtrlEx";
+    link.newDocument = [] { return NewDocument(g_mainState, nullptr); };
+    link.showPopupMenu = [](HWND owner, int x, int y, int menuId) { return ShowPopupMenu(owner, x, y, menuId, false); };
+    link.clearResultsPane = [](int pane) { ClearResultsPane(g_mainState, pane); };
+    link.saveDialogPos = [](HWND dialog, int kind) { SaveDialogPos(g_mainState, dialog, kind); };
+    link.restoreDialogPos = [](HWND dialog, int kind) { RestoreDialogPos(g_mainState, dialog, kind); };
+    link.pickFolder = &PickFolder;
     SetFrameLink(link);
 }
 
@@ -806,8 +815,8 @@ bool OnCreateMainWindow(MainFrameState& state, HWND window)
         RegCloseKey(key);
     }
     state.notInstalled = installed ? 0 : 1;
-    if (installed && (state.config2 & Config2::kCheckUpdates))
-        StartUpdateCheckThread(nullptr, false);
+    if (installed && (state.config2 & Config2::kCheckUpdates) && g_frameParts.startUpdateCheckThread)
+        g_frameParts.startUpdateCheckThread(nullptr, false);
 
     state.created = 1;
     return true;
@@ -833,7 +842,7 @@ void RunDeferredStartup(MainFrameState& state)
 
     int opened = 0;
     if (state.config1 & Config1::kSession)
-        opened = LoadSession(state.docTabs, ProgramFile(L"session.xml").c_str());
+        opened = LoadSession(state.docTabs, ProgramSessionPath().c_str());
     int argumentCount = 0;
     if (wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &argumentCount))
         LocalFree(arguments);
@@ -852,11 +861,14 @@ void RunDeferredStartup(MainFrameState& state)
     }
 }
 
-void SaveMainWindowState(MainFrameState& state)
+bool SaveMainWindowState(MainFrameState& state, bool tellFailure)
 {
     if (state.config1 & Config1::kTrayIcon)
         Shell_NotifyIconW(NIM_DELETE, &g_frame.tray);
     state.SaveSettings();
+    if (!(state.config1 & Config1::kSession))
+        return true;
+    return SaveSessionFile(state, ProgramSessionPath().c_str(), tellFailure);
 }
 
 bool CloseMainWindow(MainFrameState& state)
@@ -865,7 +877,7 @@ bool CloseMainWindow(MainFrameState& state)
         return false;
     if (state.docTabs && !DocTabs::SaveAll(*state.docTabs, true))
         return false;
-    SaveMainWindowState(state);
+    SaveMainWindowState(state, true);
     DestroyWindow(state.mainWindow);
     return true;
 }
@@ -922,8 +934,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_QUERYENDSESSION:
         return !state.docTabs || DocTabs::SaveAll(*state.docTabs, true) ? TRUE : 0;
     case WM_ENDSESSION:
+        // The system is ending the session: no time to ask anything.
         if (wParam)
-            SaveMainWindowState(state);
+            SaveMainWindowState(state, false);
         return 0;
     case WM_ERASEBKGND:
         PaintSplitters(state, reinterpret_cast<HDC>(wParam));
@@ -1031,16 +1044,9 @@ namespace {
 
 void CopyTextString(TextString& to, const TextString& from)
 {
-    to = TextString();
-    to.growth = from.growth;
-    if (!from.buffer || from.allocated == 0)
-        return;
-    to.buffer = static_cast<char*>(std::malloc(static_cast<size_t>(from.allocated)));
-    if (!to.buffer)
-        return;
-    std::memcpy(to.buffer, from.buffer, static_cast<size_t>(from.allocated));
-    to.allocated = from.allocated;
-    to.length = from.length;
+    to = TextString(from.growth);
+    if (from.buffer)
+        to.Assign(from.buffer, static_cast<int64_t>(from.length));
 }
 
 } // namespace

@@ -1,17 +1,5 @@
 #include "frame/pending_startup.h"
 
-#include "core/settings.h"
-#include "frame/startup.h"
-
-int LoadSession(DocTabs*, const wchar_t*)
-{
-    return 0;
-}
-
-void StartUpdateCheckThread(HWND, bool)
-{
-}
-
 BOOL CALLBACK DarkEnumChildProc(HWND, LPARAM)
 {
     return TRUE;
@@ -31,15 +19,6 @@ bool RegisterAppPath(bool)
     return false;
 }
 
-void EnsureSnippetsFile()
-{
-}
-
 void Uninstall()
 {
-}
-
-bool CrashHandlerInit()
-{
-    return false;
 }

@@ -20,7 +20,7 @@
 #include "editor/editor_setup.h"
 #include "editor/language_table.h"
 #include "editor/line_operations.h"
-#include "editor/pending_docview.h"
+#include "editor/api_list.h"
 #include "editor/style_theme.h"
 #include "frame/build_info.h"
 #include "frame/shell_helpers.h"
@@ -232,7 +232,7 @@ void ApplyChosenLanguage(HWND dialog)
     ApplyLanguage(*doc, *language);
     SetStatusText(kStatusLanguagePart, language->name);
     if (language->lexer == kCppLexer)
-        LoadApiFiles();
+        LoadApiFiles(*doc);
 }
 
 LRESULT LanguageListDraw(HWND list, NMLVCUSTOMDRAW& draw)

@@ -21,7 +21,6 @@
 #include "editor/doc_tabs.h"
 #include "editor/document_view.h"
 #include "editor/edit_doc.h"
-#include "editor/pending_docview.h"
 #include "editor/style_theme.h"
 #include "frame/build_info.h"
 #include "frame/frame_parts.h"
@@ -29,6 +28,7 @@
 #include "frame/accelerators.h"
 #include "frame/menu_icons.h"
 #include "frame/status_bar.h"
+#include "frame/default_snippets.h"
 #include "frame/pending_startup.h"
 #include "frame/web_page.h"
 
@@ -593,7 +593,7 @@ int OvrikWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     EnsureSnippetsFile();
     if (!g_translationTable)
         g_translationTable = new TranslationTable();
-    if (CrashHandlerInit())
+    if (g_frameParts.crashHandlerInit && g_frameParts.crashHandlerInit())
         return 0;
     EnsureOle();
     RECT rect = {};

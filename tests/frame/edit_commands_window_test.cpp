@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/settings.h"
+#include "editor/api_list.h"
 #include "editor/doc_tabs.h"
 #include "editor/edit_doc.h"
 #include "support/test_support.h"
@@ -68,12 +69,41 @@ TEST_F(EditWindowFixture, OnlyMissingEditingCommandsAreGreyed)
         if (sub)
             SendMessageW(main, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(sub), i);
     }
-    for (UINT id : {41u, 46u, 49u, 53u, 55u, 58u, 59u, 61u, 66u, 67u, 71u, 100u, 104u, 108u, 109u, 110u, 112u,
-                    113u, 120u, 122u, 130u, 151u, 152u, 155u, 156u, 157u, 158u, 48u})
+    for (UINT id : {41u, 46u, 49u, 53u, 55u, 58u, 59u, 61u, 66u, 67u, 68u, 69u, 70u, 71u, 100u, 104u, 108u, 109u,
+                    110u, 112u, 113u, 120u, 122u, 130u, 151u, 152u, 155u, 156u, 157u, 158u, 48u})
         EXPECT_FALSE(Greyed(id)) << id;
-    // The call tip and the completion lists are not there yet.
-    for (UINT id : {68u, 69u, 70u})
-        EXPECT_TRUE(Greyed(id)) << id;
+}
+
+// The call tip and the completion lists open by command in a C++ document, from
+// the API file and the document's words.
+TEST_F(EditWindowFixture, CallTipAndCompletionCommands)
+{
+    ApiList saved = std::move(g_apiList);
+    g_apiList = ApiList{};
+    ASSERT_TRUE(ovrik_test::WriteFileBytes(dir.File(L"cpp_win32.api"), "Rectangle(HDC dc, int left)\r\nRectangleEx(int x)\r\n"));
+    ASSERT_TRUE(LoadApiFilesInto(g_apiList, (dir.Path() + L"\\").c_str(), kApiFileNames));
+    const std::wstring path = MakeFile(L"shapes.cpp", "int rectWidth;\nint rectHeight;\n");
+    DocTabs::Open(*g_mainState.docTabs, path.c_str());
+    Send(SCI_DOCUMENTEND);
+
+    Send(SCI_ADDTEXT, 15, reinterpret_cast<sptr_t>("Rectangle(dc, 1"));
+    Command(68);
+    EXPECT_TRUE(Send(SCI_CALLTIPACTIVE));
+    EXPECT_STREQ(Doc().callTipText.Text(), "Rectangle(HDC dc, int left)");
+    Send(SCI_CALLTIPCANCEL);
+
+    Send(SCI_ADDTEXT, 6, reinterpret_cast<sptr_t>(");\nRec"));
+    Command(69);
+    EXPECT_TRUE(Send(SCI_AUTOCACTIVE));
+    Send(SCI_AUTOCCANCEL);
+
+    Send(SCI_ADDTEXT, 4, reinterpret_cast<sptr_t>(";\nre"));
+    Doc().listFromTyping = 1;
+    Command(70);
+    EXPECT_TRUE(Send(SCI_AUTOCACTIVE));
+    EXPECT_EQ(Doc().listFromTyping, 0);
+    Send(SCI_AUTOCCANCEL);
+    g_apiList = std::move(saved);
 }
 
 // A C++ file with a bookmark, a closed fold, a highlighted brace pair and the
