@@ -92,6 +92,7 @@ private:
         std::vector<ShownMenuItem> items;
         bool opened = false;
         int steps = 0;
+        bool holding = false;
         UINT_PTR timer = 0;
     };
     static Shared& State()
@@ -110,6 +111,8 @@ private:
         if (!popup || !IsWindowVisible(popup))
             return;
         Shared& state = State();
+        if (state.holding)
+            return;
         HMENU menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
         if (!state.opened) {
             state.opened = true;
@@ -124,8 +127,12 @@ private:
                 GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
                 state.items.push_back({text, info.wID, info.fState, info.fType});
             }
-            if (state.shot)
+            if (state.shot) {
+                // The hold pumps messages, this timer's too: nothing moves meanwhile.
+                state.holding = true;
                 ovrik_test::HoldForScreenshot(state.shot);
+                state.holding = false;
+            }
         }
         if (state.position < 0 || !menu || ++state.steps > 40) {
             Stop();
