@@ -49,7 +49,6 @@ constexpr int kSortLastCheck = 9;
 
 constexpr int kLanguageList = 3;
 constexpr int kCppLexer = 3;
-constexpr int kStatusLanguagePart = 6;
 constexpr UINT kCurrentLanguageState = INDEXTOSTATEIMAGEMASK(1);
 constexpr COLORREF kCurrentLanguageColour = 0xFF0000;
 
@@ -230,7 +229,7 @@ void ApplyChosenLanguage(HWND dialog)
     if (!language)
         return;
     ApplyLanguage(*doc, *language);
-    SetStatusText(kStatusLanguagePart, language->name);
+    SetStatusText(kPartLanguage, language->name);
     if (language->lexer == kCppLexer)
         LoadApiFiles(*doc);
 }

@@ -24,16 +24,6 @@ constexpr int kSpacesFormatId = 53;
 constexpr int kInsertTextId = 60;
 constexpr int kOvertypeTextId = 61;
 
-enum StatusPart : int {
-    kPartSelection = 0,
-    kPartCaret = 1,
-    kPartLineEnds = 2,
-    kPartEncoding = 3,
-    kPartIndentation = 4,
-    kPartOvertype = 5,
-    kPartLanguage = 6,
-};
-
 const wchar_t* const kLineEndNames[] = {L"CRLF", L"CR", L"LF"};
 const wchar_t* const kEncodingNames[] = {L"ANSI", L"UTF-8", L"UTF-8 BOM", L"UTF-16 LE BOM", L"UTF-16 BE BOM"};
 

@@ -14,6 +14,17 @@ struct MainFrameState;
 inline constexpr int kStatusBarId = 0x63;
 inline constexpr int kStatusPartCount = 13;
 
+// The parts that show text, and that a click on them changes.
+enum StatusPart : int {
+    kPartSelection = 0,
+    kPartCaret = 1,
+    kPartLineEnds = 2,
+    kPartEncoding = 3,
+    kPartIndentation = 4,
+    kPartOvertype = 5,
+    kPartLanguage = 6,
+};
+
 // What a refresh covers (bits of UpdateStatusBar's argument): kStatusDocument,
 // kStatusCaret, kStatusAll, shared with the editor.
 

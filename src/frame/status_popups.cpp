@@ -15,16 +15,6 @@
 
 namespace {
 
-enum StatusPart : int {
-    kPartSelection = 0,
-    kPartCaret = 1,
-    kPartLineEnds = 2,
-    kPartEncoding = 3,
-    kPartIndentation = 4,
-    kPartOvertype = 5,
-    kPartLanguage = 6,
-};
-
 constexpr int kLineEndsHeadingTextId = 62;
 constexpr int kEncodingHeadingTextId = 63;
 constexpr int kTabsTextId = 52;

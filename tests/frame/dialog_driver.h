@@ -54,6 +54,18 @@ inline void PressButton(HWND dialog, int id)
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+// The text of a list-view cell.
+inline std::wstring Cell(HWND list, int row, int column)
+{
+    wchar_t text[260] = {};
+    LVITEMW item = {};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = 260;
+    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
 // A popup menu as it was shown: its items' texts, ids and states.
 struct ShownMenuItem {
     std::wstring text;

@@ -23,6 +23,7 @@
 #include "dialog_driver.h"
 #include "frame_window.h"
 
+using frame_test::Cell;
 using frame_test::OnNextDialog;
 using frame_test::PressButton;
 using ovrik_test::HoldForScreenshot;
@@ -250,17 +251,6 @@ struct SymbolRows {
     int order[3] = {};
     std::vector<int> selectedAfterTyping;
 };
-
-std::wstring Cell(HWND list, int row, int column)
-{
-    wchar_t text[64] = {};
-    LVITEMW item = {};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = 64;
-    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return text;
-}
 
 int SelectedRow(HWND list)
 {

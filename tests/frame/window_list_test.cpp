@@ -22,6 +22,7 @@
 #include "dialog_driver.h"
 #include "frame_window.h"
 
+using frame_test::Cell;
 using frame_test::OnNextDialog;
 using frame_test::PressButton;
 using ovrik_test::HoldForScreenshot;
@@ -60,17 +61,6 @@ struct WindowListFixture : RealMainWindowFixture {
         return IniReadString(g_iniPath, L"WndPosWindows", value, 80) && value[0];
     }
 };
-
-std::wstring Cell(HWND list, int row, int column)
-{
-    wchar_t text[260] = {};
-    LVITEMW item = {};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = 260;
-    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return text;
-}
 
 void ClickColumn(HWND dialog, int column)
 {
