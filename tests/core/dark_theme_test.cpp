@@ -28,61 +28,6 @@ struct DarkThemeTest : ::testing::Test {
     void TearDown() override { ResetDarkMode(); }
 };
 
-// The pixels of a window's client area as shown now.
-struct Pixels {
-    int width = 0;
-    int height = 0;
-    std::vector<COLORREF> colors;
-
-    COLORREF At(int x, int y) const { return colors[static_cast<size_t>(y) * width + x]; }
-    int Count(COLORREF color) const { return static_cast<int>(std::count(colors.begin(), colors.end(), color)); }
-    // Pixels of the colour inside [left, right) of every row.
-    int CountIn(COLORREF color, int left, int right) const
-    {
-        int n = 0;
-        for (int y = 0; y < height; ++y)
-            for (int x = left; x < right; ++x)
-                n += At(x, y) == color;
-        return n;
-    }
-};
-
-Pixels CaptureDc(HDC source, int width, int height)
-{
-    Pixels pixels;
-    pixels.width = width;
-    pixels.height = height;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HDC memory = CreateCompatibleDC(source);
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
-    GdiFlush();
-    const auto* raw = static_cast<const DWORD*>(bits);
-    for (int i = 0; i < width * height; ++i)
-        pixels.colors.push_back(RGB((raw[i] >> 16) & 0xFF, (raw[i] >> 8) & 0xFF, raw[i] & 0xFF));
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    return pixels;
-}
-
-Pixels Capture(HWND window)
-{
-    RECT client;
-    GetClientRect(window, &client);
-    HDC dc = GetDC(window);
-    Pixels pixels = CaptureDc(dc, client.right, client.bottom);
-    ReleaseDC(window, dc);
-    return pixels;
-}
-
 // A dialog of the controls the dark theme tells apart, with a child page that
 // holds a control of its own.
 enum : uint16_t {
@@ -394,22 +339,22 @@ TEST_F(DarkThemeTest, ADarkDialogIsColouredAndDrawnDark)
 
     // What is painted: a progress bar at its low limit has no fill, one at half
     // is filled in its left half.
-    const Pixels low = Capture(dialog.Item(kLowProgressId));
+    const Pixels low = CaptureClient(dialog.Item(kLowProgressId));
     EXPECT_EQ(0, low.Count(kDarkProgressColor));
     EXPECT_EQ(kDarkFrameColor, low.At(low.width / 2, low.height / 2));
     EXPECT_EQ(kDarkWindowColor, low.At(0, 0));
-    const Pixels half = Capture(dialog.Item(kHalfProgressId));
+    const Pixels half = CaptureClient(dialog.Item(kHalfProgressId));
     EXPECT_EQ(kDarkProgressColor, half.At(half.width / 4, half.height / 2));
     EXPECT_EQ(kDarkFrameColor, half.At(half.width * 3 / 4, half.height / 2));
     // The group box frame, the tabs (unselected ones in the window colour).
-    EXPECT_GT(Capture(dialog.Item(kGroupId)).Count(kDarkFrameColor), 100);
-    const Pixels tabs = Capture(dialog.Item(kTabId));
+    EXPECT_GT(CaptureClient(dialog.Item(kGroupId)).Count(kDarkFrameColor), 100);
+    const Pixels tabs = CaptureClient(dialog.Item(kTabId));
     EXPECT_GT(tabs.Count(kDarkControlColor), 0);
     EXPECT_GT(tabs.Count(kDarkWindowColor), 0);
     EXPECT_GT(tabs.Count(kDarkTextColor), 0);
     // Check-box texts: light on dark, a disabled one in grey.
-    const Pixels check = Capture(dialog.Item(kCheckId));
-    const Pixels disabled = Capture(dialog.Item(kDisabledCheckId));
+    const Pixels check = CaptureClient(dialog.Item(kCheckId));
+    const Pixels disabled = CaptureClient(dialog.Item(kDisabledCheckId));
     EXPECT_GT(check.Count(kDarkTextColor), 0);
     EXPECT_EQ(0, check.Count(RGB(0, 0, 0)));
     EXPECT_GT(disabled.Count(kDarkDisabledTextColor), 0);
@@ -428,8 +373,8 @@ TEST_F(DarkThemeTest, ADarkDialogIsColouredAndDrawnDark)
     dialog.Repaint();
     EXPECT_NE(DarkWindowBrush(), dialog.ColorsFor(WM_CTLCOLORSTATIC, kLabelId).brush);
     EXPECT_EQ(GetSysColor(COLOR_WINDOW), static_cast<COLORREF>(SendMessageW(dialog.Item(kListId), LVM_GETBKCOLOR, 0, 0)));
-    EXPECT_EQ(0, Capture(dialog.Item(kHalfProgressId)).Count(kDarkProgressColor));
-    EXPECT_EQ(0, Capture(dialog.Item(kTabId)).Count(kDarkWindowColor));
+    EXPECT_EQ(0, CaptureClient(dialog.Item(kHalfProgressId)).Count(kDarkProgressColor));
+    EXPECT_EQ(0, CaptureClient(dialog.Item(kTabId)).Count(kDarkWindowColor));
 }
 
 TEST_F(DarkThemeTest, OlderBuildsMarkTheTitleBarWithAWindowProperty)

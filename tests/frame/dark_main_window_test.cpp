@@ -14,25 +14,6 @@
 
 namespace {
 
-// Colours of one window's client area as shown now.
-std::vector<COLORREF> ClientColors(HWND window)
-{
-    RECT client;
-    GetClientRect(window, &client);
-    std::vector<COLORREF> colors;
-    HDC dc = GetDC(window);
-    for (int y = 0; y < client.bottom; y += 2)
-        for (int x = 0; x < client.right; x += 2)
-            colors.push_back(GetPixel(dc, x, y));
-    ReleaseDC(window, dc);
-    return colors;
-}
-
-int CountColor(const std::vector<COLORREF>& colors, COLORREF color)
-{
-    return static_cast<int>(std::count(colors.begin(), colors.end(), color));
-}
-
 struct DarkMainWindowFixture : RealMainWindowFixture {
     void TearDown() override
     {
@@ -62,10 +43,10 @@ TEST_F(DarkMainWindowFixture, TheDarkChoicePaintsTheMainWindowDark)
     HWND side = g_mainState.sideHost->tabControl;
     // The document strip shows its one (selected) tab on the control colour, the
     // side panel's unselected tabs are in the window colour.
-    EXPECT_GT(CountColor(ClientColors(strip), kDarkControlColor), 0);
-    const std::vector<COLORREF> sideColors = ClientColors(side);
-    EXPECT_GT(CountColor(sideColors, kDarkControlColor), 0);
-    EXPECT_GT(CountColor(sideColors, kDarkWindowColor), 0);
+    EXPECT_GT(ovrik_test::CaptureClient(strip).Count(kDarkControlColor), 0);
+    const ovrik_test::Pixels sidePixels = ovrik_test::CaptureClient(side);
+    EXPECT_GT(sidePixels.Count(kDarkControlColor), 0);
+    EXPECT_GT(sidePixels.Count(kDarkWindowColor), 0);
     // The splitter beside the side panel.
     HDC dc = GetDC(main);
     const RECT splitter = {g_mainState.leftTabWidth, g_mainState.workAreaTop,
@@ -97,6 +78,6 @@ TEST_F(DarkMainWindowFixture, TheDarkChoicePaintsTheMainWindowDark)
     SetThemeMode(0, main);
     EXPECT_FALSE(DarkModeOn());
     Repaint();
-    EXPECT_EQ(0, CountColor(ClientColors(strip), kDarkControlColor));
-    EXPECT_EQ(0, CountColor(ClientColors(side), kDarkWindowColor));
+    EXPECT_EQ(0, ovrik_test::CaptureClient(strip).Count(kDarkControlColor));
+    EXPECT_EQ(0, ovrik_test::CaptureClient(side).Count(kDarkWindowColor));
 }
