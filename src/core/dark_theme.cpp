@@ -70,42 +70,6 @@ HANDLE WINAPI DarkScrollBarThemeHook(HWND window, LPCWSTR classList)
     return g_openNcThemeData(window, classList);
 }
 
-// Points the delay-import slot through which module calls library's export of
-// the given ordinal at target. Anything not found leaves the module unchanged.
-void RedirectDelayImportOrdinal(HMODULE module, const char* library, WORD ordinal, void* target)
-{
-    if (!module)
-        return;
-    auto* base = reinterpret_cast<BYTE*>(module);
-    auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
-    if (dos->e_magic != IMAGE_DOS_SIGNATURE)
-        return;
-    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS64*>(base + dos->e_lfanew);
-    if (nt->Signature != IMAGE_NT_SIGNATURE || nt->OptionalHeader.Magic != IMAGE_NT_OPTIONAL_HDR64_MAGIC ||
-        nt->OptionalHeader.NumberOfRvaAndSizes <= IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT)
-        return;
-    const IMAGE_DATA_DIRECTORY& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT];
-    if (!directory.VirtualAddress || !directory.Size)
-        return;
-    for (auto* descriptor = reinterpret_cast<IMAGE_DELAYLOAD_DESCRIPTOR*>(base + directory.VirtualAddress);
-         descriptor->DllNameRVA; ++descriptor) {
-        if (lstrcmpiA(reinterpret_cast<const char*>(base + descriptor->DllNameRVA), library) != 0)
-            continue;
-        auto* names = reinterpret_cast<IMAGE_THUNK_DATA64*>(base + descriptor->ImportNameTableRVA);
-        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA64*>(base + descriptor->ImportAddressTableRVA);
-        for (; names->u1.Ordinal; ++names, ++slots) {
-            if (!IMAGE_SNAP_BY_ORDINAL64(names->u1.Ordinal) || IMAGE_ORDINAL64(names->u1.Ordinal) != ordinal)
-                continue;
-            DWORD oldProtection = 0;
-            if (!VirtualProtect(&slots->u1.Function, sizeof(slots->u1.Function), PAGE_READWRITE, &oldProtection))
-                return;
-            slots->u1.Function = reinterpret_cast<ULONGLONG>(target);
-            VirtualProtect(&slots->u1.Function, sizeof(slots->u1.Function), oldProtection, &oldProtection);
-            return;
-        }
-        return;
-    }
-}
 
 void HookScrollBarTheme()
 {
@@ -524,6 +488,41 @@ LRESULT DrawDarkCheckText(NMCUSTOMDRAW* draw)
 }
 
 }  // namespace
+
+void RedirectDelayImportOrdinal(HMODULE module, const char* library, WORD ordinal, void* target)
+{
+    if (!module)
+        return;
+    auto* base = reinterpret_cast<BYTE*>(module);
+    auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
+    if (dos->e_magic != IMAGE_DOS_SIGNATURE)
+        return;
+    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS64*>(base + dos->e_lfanew);
+    if (nt->Signature != IMAGE_NT_SIGNATURE || nt->OptionalHeader.Magic != IMAGE_NT_OPTIONAL_HDR64_MAGIC ||
+        nt->OptionalHeader.NumberOfRvaAndSizes <= IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT)
+        return;
+    const IMAGE_DATA_DIRECTORY& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT];
+    if (!directory.VirtualAddress || !directory.Size)
+        return;
+    for (auto* descriptor = reinterpret_cast<IMAGE_DELAYLOAD_DESCRIPTOR*>(base + directory.VirtualAddress);
+         descriptor->DllNameRVA; ++descriptor) {
+        if (lstrcmpiA(reinterpret_cast<const char*>(base + descriptor->DllNameRVA), library) != 0)
+            continue;
+        auto* names = reinterpret_cast<IMAGE_THUNK_DATA64*>(base + descriptor->ImportNameTableRVA);
+        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA64*>(base + descriptor->ImportAddressTableRVA);
+        for (; names->u1.Ordinal; ++names, ++slots) {
+            if (!IMAGE_SNAP_BY_ORDINAL64(names->u1.Ordinal) || IMAGE_ORDINAL64(names->u1.Ordinal) != ordinal)
+                continue;
+            DWORD oldProtection = 0;
+            if (!VirtualProtect(&slots->u1.Function, sizeof(slots->u1.Function), PAGE_READWRITE, &oldProtection))
+                return;
+            slots->u1.Function = reinterpret_cast<ULONGLONG>(target);
+            VirtualProtect(&slots->u1.Function, sizeof(slots->u1.Function), oldProtection, &oldProtection);
+            return;
+        }
+        return;
+    }
+}
 
 // ---------------------------------------------------------------- start-up and switching
 

@@ -77,6 +77,12 @@ void SetAppDarkMode(bool dark, bool hookScrollBars);
 bool SystemPrefersDark();
 bool IsHighContrast();
 
+// Points the delay-import slot through which module calls library's export of
+// the given ordinal at target (how the scroll bars of the common controls are
+// redirected to the dark class list). Anything not found leaves the module
+// unchanged.
+void RedirectDelayImportOrdinal(HMODULE module, const char* library, WORD ordinal, void* target);
+
 // Allows or forbids dark mode for one window where dark mode is supported.
 void AllowWindowDark(HWND hwnd, bool allow);
 // Themes one top-level window or dialog and its direct children for the current

@@ -301,6 +301,87 @@ TEST_F(DarkThemeTest, SystemPreferenceComesFromTheRegistryValue)
     setValue(&light);
 }
 
+// A module image in memory whose delay imports name two libraries: the theme
+// library (mixed case) with an import by name, ordinal 48 and ordinal 49, and
+// another library that also imports ordinal 49.
+struct DelayImportImage {
+    alignas(16) BYTE bytes[4096] = {};
+    IMAGE_THUNK_DATA64* themeSlots = nullptr;
+    IMAGE_THUNK_DATA64* otherSlots = nullptr;
+
+    DelayImportImage()
+    {
+        auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(bytes);
+        dos->e_magic = IMAGE_DOS_SIGNATURE;
+        dos->e_lfanew = 0x80;
+        auto* nt = reinterpret_cast<IMAGE_NT_HEADERS64*>(bytes + 0x80);
+        nt->Signature = IMAGE_NT_SIGNATURE;
+        nt->OptionalHeader.Magic = IMAGE_NT_OPTIONAL_HDR64_MAGIC;
+        nt->OptionalHeader.NumberOfRvaAndSizes = IMAGE_NUMBEROF_DIRECTORY_ENTRIES;
+        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT] = {0x400, 3 * sizeof(IMAGE_DELAYLOAD_DESCRIPTOR)};
+        auto* descriptors = reinterpret_cast<IMAGE_DELAYLOAD_DESCRIPTOR*>(bytes + 0x400);
+        descriptors[0].DllNameRVA = 0x500;
+        descriptors[0].ImportNameTableRVA = 0x600;
+        descriptors[0].ImportAddressTableRVA = 0x700;
+        descriptors[1].DllNameRVA = 0x520;
+        descriptors[1].ImportNameTableRVA = 0x800;
+        descriptors[1].ImportAddressTableRVA = 0x900;
+        lstrcpyA(reinterpret_cast<char*>(bytes + 0x500), "other.dll");
+        lstrcpyA(reinterpret_cast<char*>(bytes + 0x520), "UxTheme.DLL");
+        auto* otherNames = reinterpret_cast<IMAGE_THUNK_DATA64*>(bytes + 0x600);
+        otherSlots = reinterpret_cast<IMAGE_THUNK_DATA64*>(bytes + 0x700);
+        otherNames[0].u1.Ordinal = IMAGE_ORDINAL_FLAG64 | 49;
+        otherSlots[0].u1.Function = 0x1111;
+        auto* themeNames = reinterpret_cast<IMAGE_THUNK_DATA64*>(bytes + 0x800);
+        themeSlots = reinterpret_cast<IMAGE_THUNK_DATA64*>(bytes + 0x900);
+        themeNames[0].u1.AddressOfData = 0xA00;   // by name
+        themeNames[1].u1.Ordinal = IMAGE_ORDINAL_FLAG64 | 48;
+        themeNames[2].u1.Ordinal = IMAGE_ORDINAL_FLAG64 | 49;
+        for (int i = 0; i < 3; ++i)
+            themeSlots[i].u1.Function = 0x2220 + i;
+        themeSlots[3].u1.Function = 0x2223;   // past the end of the names
+    }
+    HMODULE Module() { return reinterpret_cast<HMODULE>(bytes); }
+};
+
+TEST_F(DarkThemeTest, TheScrollBarRedirectReplacesOnlyTheThemeLibrarysOrdinal49Slot)
+{
+    int target = 0;
+    DelayImportImage image;
+    RedirectDelayImportOrdinal(image.Module(), "uxtheme.dll", 49, &target);
+    EXPECT_EQ(reinterpret_cast<ULONGLONG>(&target), image.themeSlots[2].u1.Function);
+    EXPECT_EQ(0x2220u, image.themeSlots[0].u1.Function);
+    EXPECT_EQ(0x2221u, image.themeSlots[1].u1.Function);
+    EXPECT_EQ(0x2223u, image.themeSlots[3].u1.Function);
+    EXPECT_EQ(0x1111u, image.otherSlots[0].u1.Function);
+
+    // No such ordinal, no such library, no delay imports, not an image: unchanged.
+    DelayImportImage untouched;
+    RedirectDelayImportOrdinal(untouched.Module(), "uxtheme.dll", 50, &target);
+    RedirectDelayImportOrdinal(untouched.Module(), "missing.dll", 49, &target);
+    EXPECT_EQ(0x2222u, untouched.themeSlots[2].u1.Function);
+    EXPECT_EQ(0x1111u, untouched.otherSlots[0].u1.Function);
+    reinterpret_cast<IMAGE_NT_HEADERS64*>(untouched.bytes + 0x80)
+        ->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT] = {0, 0};
+    RedirectDelayImportOrdinal(untouched.Module(), "uxtheme.dll", 49, &target);
+    EXPECT_EQ(0x2222u, untouched.themeSlots[2].u1.Function);
+    reinterpret_cast<IMAGE_DOS_HEADER*>(untouched.bytes)->e_magic = 0;
+    RedirectDelayImportOrdinal(untouched.Module(), "uxtheme.dll", 49, &target);
+    RedirectDelayImportOrdinal(nullptr, "uxtheme.dll", 49, &target);
+
+    // Wine's common controls have no delay imports, so the redirect that
+    // switching to dark installs finds nothing to change there.
+    HMODULE controls = GetModuleHandleW(L"comctl32.dll");
+    ASSERT_NE(nullptr, controls);
+    if (IsWine()) {
+        auto* nt = reinterpret_cast<IMAGE_NT_HEADERS64*>(reinterpret_cast<BYTE*>(controls) +
+                                                         reinterpret_cast<IMAGE_DOS_HEADER*>(controls)->e_lfanew);
+        EXPECT_EQ(0u, nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT].VirtualAddress);
+    }
+    ForceDarkMode();
+    EXPECT_TRUE(DarkModeOn());
+}
+
 // ---------------------------------------------------------------- theming a dialog
 
 TEST_F(DarkThemeTest, ADarkDialogIsColouredAndDrawnDark)
