@@ -1,7 +1,6 @@
 // Stand-ins for the handlers of commands whose own modules are not written yet:
-// panel pages, shell helpers, the small dialogs, help, options and organize
-// favorites. Each keeps its final name and does nothing visible. The menu items of
-// these commands are greyed while their handler is a stand-in (IsPendingCommand);
+// panel pages, shell helpers, the small dialogs, help and options. Each keeps its
+// final name and does nothing visible. The menu items of these commands are greyed while their handler is a stand-in (IsPendingCommand);
 // remove an id from that list when its handler lands.
 #pragma once
 
@@ -45,9 +44,6 @@ INT_PTR CALLBACK SymbolListDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
 INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK TextBoxDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK WindowListDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
-// The modeless organize-favorites dialog (tool-dialog kind 24).
-INT_PTR CALLBACK OrganizeFavoritesDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The usage text shown by command 218.
 const char* CommandLineUsageText();
