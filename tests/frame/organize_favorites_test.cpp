@@ -8,11 +8,16 @@
 #include <vector>
 
 #include "core/interface_data.h"
+#include "editor/doc_tabs.h"
+#include "editor/edit_doc.h"
 #include "core/settings.h"
 #include "favorites_file.h"
 #include "frame/command_ids.h"
+#include "frame/favorites_menu.h"
 #include "frame/hotkey_text.h"
 #include "frame/organize_favorites.h"
+#include "frame/pending_commands_handlers.h"
+#include "frame_window.h"
 #include "support/test_support.h"
 
 using ovrik_test::DialogAnswerer;
@@ -442,6 +447,46 @@ TEST_F(OrganizerFixture, MissingEntriesAreRedAndRemovedAndTheDialogIsShown)
     Select(organizer->root);
     Command(FavoritesCommand::kRemoveMissing);
     EXPECT_EQ(L"Work|----------------", Children(organizer->root));
+}
+
+// The real main window opens the dialog by its command and gets the opened entry.
+struct OrganizerWindowFixture : RealMainWindowFixture {
+    KeptFavoritesFile kept;
+};
+
+TEST_F(OrganizerWindowFixture, TheCommandOpensOneDialogAndEnterOpensTheEntryAfterSaving)
+{
+    const std::wstring path = MakeFile(L"liked.txt");
+    std::string utf8;
+    for (wchar_t c : path)
+        utf8 += static_cast<char>(c);
+    ASSERT_TRUE(WriteFileBytes(kept.Path(), "<favorites><category name=\"Work\"/><file name=\"liked\">" + utf8 +
+                                                "</file></favorites>"));
+    EXPECT_FALSE(IsPendingCommand(Cmd::kOrganizeFavorites));
+    SendMessageW(main, WM_COMMAND, Cmd::kOrganizeFavorites, 0);
+    HWND dialog = g_mainState.modelessDialog;
+    ASSERT_NE(nullptr, dialog);
+    EXPECT_EQ(kOrganizeFavoritesDialogKind, g_mainState.modelessKind);
+    SendMessageW(main, WM_COMMAND, Cmd::kOrganizeFavorites, 0);
+    EXPECT_EQ(dialog, g_mainState.modelessDialog);
+
+    FavoritesOrganizer* organizer = GetFavoritesOrganizer(dialog);
+    ASSERT_NE(nullptr, organizer);
+    HWND tree = organizer->tree;
+    HTREEITEM file = TreeView_GetNextSibling(tree, TreeView_GetChild(tree, organizer->root));
+    ASSERT_NE(nullptr, file);
+    TreeView_SelectItem(tree, file);
+    OrganizeFavoritesCommand(*organizer, FavoritesCommand::kNewSeparator);
+    TreeView_SelectItem(tree, file);
+    SendMessageW(tree, WM_KEYDOWN, VK_RETURN, 0);
+
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_EQ(nullptr, g_mainState.modelessDialog);
+    ASSERT_NE(nullptr, g_mainState.docTabs->current);
+    EXPECT_STREQ(path.c_str(), g_mainState.docTabs->current->path);
+    EXPECT_NE(std::string::npos, ReadFileBytes(kept.Path()).find("<separator />"));
+    // The favorites menu was made again from the saved file.
+    EXPECT_EQ(1u, FavoritesMenuList().size());
 }
 
 } // namespace
