@@ -1011,6 +1011,15 @@ void PrepareFavoritesMenu(FavoritesOrganizer& organizer, HMENU popup, HTREEITEM 
         EnableMenuItem(popup, kMoveDown, MF_BYCOMMAND | (Next(organizer.tree, item) ? MF_ENABLED : MF_GRAYED));
     }
     CheckMenuItem(popup, kShowPaths, MF_BYCOMMAND | (ShowsPaths() ? MF_CHECKED : MF_UNCHECKED));
+    // A group whose items all went leaves no separator of its own behind.
+    for (int i = GetMenuItemCount(popup) - 1; i >= 0; --i) {
+        const bool separator = (GetMenuState(popup, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR) != 0;
+        const bool edge = i == 0 || i == GetMenuItemCount(popup) - 1;
+        const bool afterSeparator =
+            i > 0 && (GetMenuState(popup, static_cast<UINT>(i - 1), MF_BYPOSITION) & MF_SEPARATOR) != 0;
+        if (separator && (edge || afterSeparator))
+            DeleteMenu(popup, static_cast<UINT>(i), MF_BYPOSITION);
+    }
 }
 
 void OrganizeFavoritesCommand(FavoritesOrganizer& organizer, int id)
@@ -1170,7 +1179,8 @@ INT_PTR OnTreeNotify(FavoritesOrganizer& organizer, NMHDR* header)
             if (!CommitFavorites(organizer))
                 return TRUE;
             OpenSelected(organizer);
-            CloseOrganizer(dialog);
+            // Posted: the tree is still inside its key handling. Cancel, since all is written.
+            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
         }
         return TRUE;
     }

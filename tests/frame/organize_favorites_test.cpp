@@ -191,6 +191,7 @@ TEST_F(OrganizerFixture, AnUnreadableFileIsToldAndNeverReplaced)
     // Enter on the tree would open and close: it is refused the same way.
     answers.Push(IDOK);
     SendMessageW(tree, WM_KEYDOWN, VK_RETURN, 0);
+    ovrik_test::PumpMessages(50);
     EXPECT_EQ(3u, answers.SeenDialogs().size());
     EXPECT_TRUE(IsWindow(dialog));
 
@@ -210,6 +211,7 @@ TEST_F(OrganizerFixture, EnterOnTheTreeSavesTheEditsAndCloses)
     EXPECT_EQ(DLGC_WANTALLKEYS, SendMessageW(tree, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&msg)) &
                                     DLGC_WANTALLKEYS);
     SendMessageW(tree, WM_KEYDOWN, VK_RETURN, 0);
+    ovrik_test::PumpMessages(50);
     EXPECT_FALSE(IsWindow(dialog));
     EXPECT_NE(std::string::npos, ReadFileBytes(kept.Path()).find("<category name=\"Work\" expanded=\"true\">\r\n"
                                                                   "\t\t<separator />"));
@@ -281,6 +283,8 @@ TEST_F(OrganizerFixture, MovingBySiblingsAndWhatTheMenuOffers)
 
     menu = menuFor(ChildAt(root, 2));   // a category with a missing file below
     EXPECT_FALSE(has(menu, 7) || has(menu, 8) || has(menu, 9));
+    // Without its first group the menu starts with the next one, not with a separator.
+    EXPECT_EQ(3u, GetMenuItemID(GetSubMenu(menu, 0), 0));
     EXPECT_TRUE(has(menu, 10) && has(menu, 15));
     EXPECT_TRUE(greyed(menu, 12));
     DestroyMenu(menu);
@@ -449,6 +453,33 @@ TEST_F(OrganizerFixture, MissingEntriesAreRedAndRemovedAndTheDialogIsShown)
     EXPECT_EQ(L"Work|----------------", Children(organizer->root));
 }
 
+// The right-click menu, shown for the selected category and closed again from a timer.
+bool g_menuSeen = false;
+void CALLBACK LookAtMenuAndClose(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    g_menuSeen = FindWindowW(L"#32768", nullptr) != nullptr;
+    ovrik_test::HoldForScreenshot("organize_favorites_menu");
+    EndMenu();
+}
+
+TEST_F(OrganizerFixture, TheRightClickMenuIsShown)
+{
+    Open("<favorites><category name=\"Work\"><file name=\"lost\">C:\\no\\lost.txt</file></category>"
+         "<separator/></favorites>");
+    ShowWindow(dialog, SW_SHOW);
+    Select(ChildAt(organizer->root, 0));
+    RECT rect;
+    GetWindowRect(tree, &rect);
+    SetCursorPos(rect.left + 200, rect.bottom - 40);
+    ovrik_test::PumpMessages(50);
+    g_menuSeen = false;
+    SetTimer(nullptr, 0, 300, LookAtMenuAndClose);
+    NMHDR header = {tree, FavoritesControl::kTree, static_cast<UINT>(NM_RCLICK)};
+    SendMessageW(dialog, WM_NOTIFY, FavoritesControl::kTree, reinterpret_cast<LPARAM>(&header));
+    EXPECT_TRUE(g_menuSeen);
+}
+
 // The real main window opens the dialog by its command and gets the opened entry.
 struct OrganizerWindowFixture : RealMainWindowFixture {
     KeptFavoritesFile kept;
@@ -479,6 +510,7 @@ TEST_F(OrganizerWindowFixture, TheCommandOpensOneDialogAndEnterOpensTheEntryAfte
     OrganizeFavoritesCommand(*organizer, FavoritesCommand::kNewSeparator);
     TreeView_SelectItem(tree, file);
     SendMessageW(tree, WM_KEYDOWN, VK_RETURN, 0);
+    ovrik_test::PumpMessages(50);
 
     EXPECT_FALSE(IsWindow(dialog));
     EXPECT_EQ(nullptr, g_mainState.modelessDialog);
