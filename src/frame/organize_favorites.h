@@ -7,6 +7,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <ole2.h>
 
 #include <vector>
 
@@ -55,8 +56,6 @@ struct FavoriteDropPlace {
     int mode = FavoriteInsert::kInto;
 };
 
-class CDropTarget;
-
 // One open dialog: its favorites list (entry i is the tree item whose lParam is i;
 // entry 0 is the root), the drag in progress and the layout it keeps.
 struct FavoritesOrganizer {
@@ -73,7 +72,7 @@ struct FavoritesOrganizer {
     HIMAGELIST dragImages = nullptr;
     bool dragging = false;
     FavoriteDropPlace drop;
-    CDropTarget* dropTarget = nullptr;
+    IDropTarget* dropTarget = nullptr;   // the tree's, registered for its life
 
     SIZE minWindowSize = {};
     SIZE treeMargins = {};

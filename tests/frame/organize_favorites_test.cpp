@@ -3,7 +3,9 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <ole2.h>
+#include <shlobj.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -451,6 +453,81 @@ TEST_F(OrganizerFixture, MissingEntriesAreRedAndRemovedAndTheDialogIsShown)
     Select(organizer->root);
     Command(FavoritesCommand::kRemoveMissing);
     EXPECT_EQ(L"Work|----------------", Children(organizer->root));
+}
+
+// Files dragged from another program: a data object that offers them as CF_HDROP.
+class FileDropData : public IDataObject {
+public:
+    explicit FileDropData(std::vector<std::wstring> paths) : paths_(std::move(paths)) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override
+    {
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDataObject)) {
+            *object = this;
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override
+    {
+        if (format->cfFormat != CF_HDROP || !(format->tymed & TYMED_HGLOBAL))
+            return DV_E_FORMATETC;
+        std::wstring list;
+        for (const std::wstring& path : paths_)
+            list += path + L'\0';
+        list += L'\0';
+        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
+        auto* drop = static_cast<DROPFILES*>(GlobalLock(block));
+        drop->pFiles = sizeof(DROPFILES);
+        drop->fWide = TRUE;
+        std::memcpy(drop + 1, list.data(), list.size() * sizeof(wchar_t));
+        GlobalUnlock(block);
+        medium->tymed = TYMED_HGLOBAL;
+        medium->hGlobal = block;
+        medium->pUnkForRelease = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override
+    {
+        return format->cfFormat == CF_HDROP ? S_OK : DV_E_FORMATETC;
+    }
+    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
+
+private:
+    std::vector<std::wstring> paths_;
+};
+
+TEST_F(OrganizerFixture, FilesDroppedFromTheShellOntoACategoryGoInsideAsLinks)
+{
+    Open("<favorites><category name=\"Work\"><file name=\"x\">C:\\x.txt</file></category><separator/></favorites>");
+    ASSERT_NE(nullptr, organizer->dropTarget);
+    HTREEITEM work = ChildAt(organizer->root, 0);
+    RECT rect;
+    TreeView_GetItemRect(tree, work, &rect, TRUE);
+    POINT middle = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ClientToScreen(tree, &middle);
+    const POINTL at = {middle.x, middle.y};
+    FileDropData data({Present(L"one.txt"), Present(L"two.txt")});
+    IDropTarget* target = organizer->dropTarget;
+    DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+    EXPECT_EQ(S_OK, target->DragEnter(&data, 0, at, &effect));
+    EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_LINK), effect);
+    effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
+    EXPECT_EQ(S_OK, target->DragOver(0, at, &effect));
+    EXPECT_EQ(work, TreeView_GetDropHilight(tree));
+    effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
+    EXPECT_EQ(S_OK, target->Drop(&data, 0, at, &effect));
+    EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_LINK), effect);
+    EXPECT_EQ(L"x|one.txt|two.txt", Children(work));
+    EXPECT_EQ(nullptr, TreeView_GetDropHilight(tree));
 }
 
 // The right-click menu, shown for the selected category and closed again from a timer.
