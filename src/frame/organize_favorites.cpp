@@ -20,10 +20,8 @@
 #include "frame/command_ids.h"
 #include "frame/favorites_menu.h"
 #include "frame/hotkey_text.h"
-#include "frame/pending_commands_handlers.h"
-#include "frame/pending_find_deps.h"
-#include "frame/pending_newopen_deps.h"
 #include "frame/popup_menus.h"
+#include "frame/shell_helpers.h"
 #include "frame/startup.h"
 
 const ACCEL kFavoritesKeys[kFavoritesKeyCount] = {
@@ -1066,7 +1064,7 @@ void OrganizeFavoritesCommand(FavoritesOrganizer& organizer, int id)
         HTREEITEM selected = TreeView_GetSelection(tree);
         const FavoritesItem* entry = selected ? FavoriteEntry(organizer, selected) : nullptr;
         if (entry && entry->type != FavoriteType::kCategory && !entry->path.empty())
-            ShowFileLocation(g_mainState, 1, entry->path.c_str());
+            ShowFileLocation(g_mainState, kLocationExplorer, entry->path.c_str());
         break;
     }
     case kReload:

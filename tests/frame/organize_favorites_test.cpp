@@ -18,6 +18,7 @@
 #include "frame/favorites_menu.h"
 #include "frame/hotkey_text.h"
 #include "frame/organize_favorites.h"
+#include "frame/shell_helpers.h"
 #include "frame/pending_commands_handlers.h"
 #include "frame_window.h"
 #include "support/test_support.h"
@@ -528,6 +529,29 @@ TEST_F(OrganizerFixture, FilesDroppedFromTheShellOntoACategoryGoInsideAsLinks)
     EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_LINK), effect);
     EXPECT_EQ(L"x|one.txt|two.txt", Children(work));
     EXPECT_EQ(nullptr, TreeView_GetDropHilight(tree));
+}
+
+std::vector<std::wstring> g_startedCommandLines;
+bool RecordCommandLine(const wchar_t* commandLine)
+{
+    g_startedCommandLines.push_back(commandLine);
+    return true;
+}
+
+TEST_F(OrganizerFixture, ShowInExplorerSelectsTheEntrysFile)
+{
+    const std::wstring present = Present(L"shown.txt");
+    Open("<favorites><category name=\"C\"/><file name=\"s\">" + Utf8(present) + "</file></favorites>");
+    const CommandLineStarter saved = g_commandLineStarter;
+    g_commandLineStarter = &RecordCommandLine;
+    g_startedCommandLines.clear();
+    Select(ChildAt(organizer->root, 0));
+    Command(FavoritesCommand::kShowInExplorer);   // a category has no file to show
+    Select(ChildAt(organizer->root, 1));
+    Command(FavoritesCommand::kShowInExplorer);
+    g_commandLineStarter = saved;
+    ASSERT_EQ(1u, g_startedCommandLines.size());
+    EXPECT_EQ(ExplorerCommandLine(present.c_str()), g_startedCommandLines[0]);
 }
 
 // The right-click menu, shown for the selected category and closed again from a timer.
