@@ -36,6 +36,7 @@
 #include "frame/window_list.h"
 #include "frame/main_window.h"
 #include "frame/new_document.h"
+#include "frame/organize_favorites.h"
 #include "frame/open_files.h"
 #include "frame/theme_mode.h"
 #include "frame/web_page.h"

@@ -10,7 +10,6 @@ bool IsPendingCommand(unsigned id)
     switch (id) {
     case 150:                        // context help
     case 181:                        // options
-    case 192:                        // organize favorites
     case 211:                        // help contents
         return true;
     // The update check and the bug report are services: greyed while they are not in the program.
@@ -25,8 +24,6 @@ bool IsPendingCommand(unsigned id)
     return ClassifyCommand(id, false) == CommandClass::Forwarded && id >= 13 && id <= 218 &&
            !IsEditCommand(static_cast<int>(id));
 }
-
-INT_PTR CALLBACK OrganizeFavoritesDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
 void ShowContextHelp(MainFrameState&)
 {

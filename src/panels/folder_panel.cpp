@@ -1008,12 +1008,8 @@ void CFolderView::AddSelectionToFavorites()
     }
     int appended = 0;
     auto append = [&](const std::wstring& name, const std::wstring& path) {
-        XmlNode* entry = XmlNewElement(&xml, "file");
-        if (entry && XmlSetAttr(entry, "name", WideToUtf8(name).c_str()) &&
-            XmlSetText(entry, WideToUtf8(path).c_str(), false)) {
-            XmlAppendChild(root, entry);
+        if (AppendFavoriteElement(xml, root, name, path))
             ++appended;
-        }
     };
     ShellSelection selection(view_);
     for (PCUITEMID_CHILD item : selection.Items()) {
