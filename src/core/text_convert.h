@@ -13,3 +13,10 @@ std::string WideToMultiByte(std::wstring_view text, unsigned codePage);
 
 std::wstring Utf8ToWide(std::string_view text);
 std::string WideToUtf8(std::wstring_view text);
+
+// The same conversions into a buffer of the caller's that is kept from piece to
+// piece of a long text (it only grows), so that converting a big file costs no
+// fresh memory per piece. The result's length; 0 when there is nothing or the
+// conversion fails.
+size_t MultiByteToWideInto(std::string_view text, unsigned codePage, std::wstring& buffer);
+size_t WideToUtf8Into(std::wstring_view text, std::string& buffer);
