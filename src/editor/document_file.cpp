@@ -577,7 +577,10 @@ void FinishLoad(EditDoc& doc, const wchar_t* pathAsGiven, const OpenedFile& open
     doc.encoding = EncodingAfterLoad(decoder.encoding, HasExtension(doc.title, L"java"));
     doc.eolMode = decoder.lineEnds.Result(DefaultLineEndMode());
     EditorCall(doc, SCI_SETEOLMODE, static_cast<uptr_t>(doc.eolMode));
-    EditorCall(doc, SCI_SETSEL, 0, 0);
+    // A new document has its caret at the start already; selecting there again
+    // would lay out the first line, which takes seconds when it is megabytes long.
+    if (EditorCall(doc, SCI_GETCURRENTPOS) != 0 || EditorCall(doc, SCI_GETANCHOR) != 0)
+        EditorCall(doc, SCI_SETSEL, 0, 0);
     EditorCall(doc, SCI_SETUNDOCOLLECTION, 1);
     EditorCall(doc, SCI_SETSAVEPOINT);
     doc.modified = 0;
