@@ -45,14 +45,14 @@ inline constexpr DWORD kErrorIsReadOnly = 0x20000002;   // the file is read-only
 inline constexpr DWORD kErrorTargetIsReadOnly = 0x20000003;   // a rename would replace a read-only file
 
 // Interface texts of the failure messages: the file's path, then the reason.
-inline constexpr int kSaveFailedTextId = 180;
-inline constexpr int kReloadFailedTextId = 181;
-inline constexpr int kRenameFailedTextId = 182;
+inline constexpr int kSaveFailedTextId = 450;
+inline constexpr int kReloadFailedTextId = 451;
+inline constexpr int kRenameFailedTextId = 452;
 // Reasons of the program's own, and the reason for a code the system has no text for.
-inline constexpr int kIsFolderTextId = 183;
-inline constexpr int kIsReadOnlyTextId = 184;
-inline constexpr int kSystemErrorTextId = 185;
-inline constexpr int kTargetIsReadOnlyTextId = 186;
+inline constexpr int kIsFolderTextId = 453;
+inline constexpr int kIsReadOnlyTextId = 454;
+inline constexpr int kSystemErrorTextId = 455;
+inline constexpr int kTargetIsReadOnlyTextId = 456;
 
 // The reason as the user reads it: the program's own text, or the system's.
 std::wstring FileErrorText(DWORD error);

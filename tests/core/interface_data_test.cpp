@@ -302,10 +302,10 @@ TEST(BuiltinStrings, FormatsTakeWhatTheirCallersPass)
         {66, L"%d"},       // the untitled counter
         {73, L"%s"},       // the path of a file that cannot be opened
         {75, L"%s"},       // the path of a favorites file that cannot be read
-        {180, L"%s%s"},    // the path of a file that cannot be saved, and why
-        {181, L"%s%s"},    // the path of a file that cannot be reloaded, and why
-        {182, L"%s%s"},    // the path of a file that cannot be renamed, and why
-        {185, L"%u"},      // a system error code without a text
+        {450, L"%s%s"},    // the path of a file that cannot be saved, and why
+        {451, L"%s%s"},    // the path of a file that cannot be reloaded, and why
+        {452, L"%s%s"},    // the path of a file that cannot be renamed, and why
+        {455, L"%u"},      // a system error code without a text
     };
     for (int id = 1; id <= 900; ++id) {
         const BuiltinText stored = BuiltinString(id);

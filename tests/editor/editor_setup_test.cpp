@@ -464,8 +464,6 @@ TEST_F(EditorSetup, ScreenshotsOfColouredDocuments)
     }
 }
 
-} // namespace
-
 TEST_F(EditorSetup, ALanguageColoursWhatIsShownNowAndTheRestInIdleTime)
 {
     std::string text;
@@ -512,3 +510,5 @@ TEST_F(EditorSetup, ALanguageColoursWhatIsShownNowAndTheRestInIdleTime)
     ApplyLanguageToEditor(LinkToEditor(shortText.Hwnd()), *LanguageByIndex(LangCpp));
     EXPECT_EQ(shortText.Send(SCI_GETENDSTYLED), shortText.Send(SCI_GETLENGTH));
 }
+
+} // namespace
