@@ -2,6 +2,7 @@
 
 #include "core/file_utils.h"
 #include "core/ini_file.h"
+#include "core/text_convert.h"
 
 #include <algorithm>
 #include <cstring>
@@ -94,17 +95,6 @@ bool SurvivesAnsiCodePage(const std::wstring& text)
     return !usedDefault && back == text;
 }
 
-int HexValue(wchar_t c)
-{
-    if (c >= L'0' && c <= L'9')
-        return c - L'0';
-    if (c >= L'A' && c <= L'F')
-        return c - L'A' + 10;
-    if (c >= L'a' && c <= L'f')
-        return c - L'a' + 10;
-    return -1;
-}
-
 bool DecodeEscaped(const std::wstring& line, std::wstring& entry)
 {
     if (line.compare(0, kEscapedPrefixLength, kEscapedPrefix) != 0)
@@ -121,7 +111,7 @@ bool DecodeEscaped(const std::wstring& line, std::wstring& entry)
             if (i + 5 < line.size() && line[i + 1] == L'u') {
                 int value = 0;
                 for (size_t k = i + 2; k < i + 6; ++k) {
-                    const int digit = HexValue(line[k]);
+                    const int digit = HexDigitValue(line[k]);
                     if (digit < 0)
                         return false;
                     value = value * 16 + digit;

@@ -11,6 +11,7 @@
 
 #include "core/history_list.h"
 #include "core/pending_settings.h"
+#include "core/search_record.h"
 
 struct DocTabs;
 struct CTabHost;
@@ -97,6 +98,9 @@ struct MainFrameState {
     HWND findResultsPanel1 = nullptr;
     HWND findResultsPanel2 = nullptr;
     HWND buildCombo = nullptr;
+    // The build band's selected configuration (its item data), -1 while there is no
+    // band or nothing is selected; kept by the band, written as BuildToolId.
+    int32_t selectedBuildConfig = -1;
     // Frame controls and the layout the main window keeps.
     HWND rebar = nullptr;
     HWND mainToolbar = nullptr;
@@ -133,6 +137,7 @@ struct MainFrameState {
     HistoryList replaceHistory;
     HistoryList findTypeHistory;
     HistoryList findWhereHistory;
+    wchar_t findFilesFilter[MAX_PATH] = {};   // the last find-in-files filter ("*.*" when none was typed)
     uint32_t config1 = Config1::kDefault;
     uint32_t config2 = Config2::kDefault;
     uint32_t defaultCodePage = 0;   // 0: the system ANSI code page
@@ -161,7 +166,8 @@ struct MainFrameState {
     // Reads the settings, creates the interface and editor fonts and computes the
     // main window's rectangle; returns the show command for the first ShowWindow.
     int LoadSettings(RECT* windowRect);
-    // Writes the settings, the session (when kept) and the history lists at close.
+    // Writes the settings and the history lists at close (the main window writes
+    // the session beside them).
     void SaveSettings();
 };
 

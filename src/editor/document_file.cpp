@@ -7,7 +7,6 @@
 #include "core/translation_table.h"
 #include "core/win_handles.h"
 #include "editor/edit_doc.h"
-#include "editor/pending_documents.h"
 
 #include <ILoader.h>
 

@@ -7,13 +7,15 @@
 #include "core/text_convert.h"
 #include "core/themed_message_box.h"
 #include "core/translation_table.h"
+#include "editor/api_list.h"
+#include "editor/completion.h"
 #include "editor/doc_tabs.h"
 #include "editor/document_file.h"
 #include "editor/edit_doc.h"
 #include "editor/editor_setup.h"
 #include "editor/frame_link.h"
+#include "editor/insert_text.h"
 #include "editor/language_table.h"
-#include "editor/pending_docview.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -206,8 +208,8 @@ void EditDoc::SetLanguageByExt(EditDoc& doc, const LanguageRecord* language)
     }
     if (language)
         ApplyLanguage(static_cast<EditorPart&>(doc), *language);
-    if (language && language->lexer == 3)   // SCLEX_CPP
-        LoadApiFiles();
+    if (language && language->lexer == kCompletionLexer)
+        LoadApiFiles(doc);
 }
 
 void EditDoc::InitUntitled(EditDoc& doc, const wchar_t* name, const LanguageRecord* language)
@@ -223,8 +225,8 @@ void EditDoc::InitUntitled(EditDoc& doc, const wchar_t* name, const LanguageReco
     EditorCall(doc, SCI_SETEOLMODE, static_cast<uptr_t>(doc.eolMode));
     EditorCall(doc, SCI_SETUNDOCOLLECTION, 1);
     EditorCall(doc, SCI_SETSAVEPOINT);
-    if (language && language->lexer == 3)   // SCLEX_CPP
-        LoadApiFiles();
+    if (language && language->lexer == kCompletionLexer)
+        LoadApiFiles(doc);
 }
 
 bool EditDoc::SaveIfModified(EditDoc& doc, bool ask)
@@ -406,13 +408,10 @@ const wchar_t* EditDoc::IncludeUnderCaret(EditDoc& doc, wchar_t* path)
     } else if (FileExistsA(start)) {
         name = std::string_view(start, length);
     } else {
-        char word[257] = {};
-        const int wordLength = GetSearchText(doc, word, 257);
-        if (wordLength <= 0)
+        wchar_t word[257] = {};
+        if (!GetSearchText(doc, word, 257))
             return nullptr;
-        name = std::string_view(word, static_cast<size_t>(wordLength));
-        const std::wstring wide = Utf8ToWide(name);
-        lstrcpynW(path, wide.c_str(), MAX_PATH);
+        lstrcpynW(path, word, MAX_PATH);
         return path[0] ? path : nullptr;
     }
     if (name.empty())
@@ -480,12 +479,12 @@ LRESULT EditDoc::OnNotify(EditDoc& doc, HWND, const SCNotification& notification
         if (notification.position == 1) {
             if (doc.currentOverload > 0) {
                 --doc.currentOverload;
-                FillCallTip(doc);
+                FillCallTip(doc, -1);
             }
         } else if (notification.position == 2) {
             if (doc.currentOverload + 1 < doc.overloadCount) {
                 ++doc.currentOverload;
-                FillCallTip(doc);
+                FillCallTip(doc, -1);
             }
         }
         break;

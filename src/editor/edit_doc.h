@@ -7,10 +7,13 @@
 #include <Scintilla.h>
 
 #include <cstdint>
+#include <string>
 
-#include "editor/pending_documents.h"
+#include "editor/text_string.h"
 
+struct LanguageRecord;
 struct SearchRecord;
+struct DocViewState;
 
 // Encodings of a document's file.
 enum DocEncoding : int32_t {
@@ -117,25 +120,111 @@ struct EditDoc : EditorPart {
     // caret); null when there is none. path holds MAX_PATH characters.
     static const wchar_t* IncludeUnderCaret(EditDoc& doc, wchar_t* path);
 
-    // Owned by the folding, bookmark, search and completion code.
+    // Folding, bookmarks, braces and highlights, as the editor's notifications and
+    // the commands call them.
+    // The line-number margin, wide enough for the line count (at least four
+    // digits), or hidden.
     static void ShowLineNumbers(EditDoc& doc, bool show);
-    // The selection, or the word at the caret, as UTF-8; its length, 0 for none.
-    static int GetSearchText(EditDoc& doc, char* buffer, int capacity);
-    static void OnCharAdded(EditDoc& doc, int character);
+    // Brace highlight at the caret (any brace character, whatever its style).
     static void UpdateBraceMatch(EditDoc& doc);
+    // Marks (indicator 29) every visible occurrence of the selected whole word.
     static void HighlightOccurrences(EditDoc& doc);
+    // Keeps the lines of a block visible when the fold level of a line changes.
     static void OnFoldChanged(EditDoc& doc, sptr_t line, int level, int previousLevel);
-    static void ToggleBookmark(EditDoc& doc, sptr_t line);
+    // Shows or hides the lines of the block headed by `line`, and sets the nested
+    // headers' state: with force every line follows visibleLevels (shown while
+    // above 0), without force lines are only shown. A level other than -1 is used
+    // for every line of the block. `line` ends after the block.
+    static void WalkFoldBlock(EditDoc& doc, sptr_t& line, bool show, bool force, int visibleLevels, int level);
+    // Opens (expand) or closes every fold header at the depth (0-7) that is not
+    // yet so.
+    static void FoldLevel(EditDoc& doc, int level, bool expand);
+    // FoldLevel at the depth of the caret line's block.
+    static void FoldCurrentLevel(EditDoc& doc, bool expand);
+    // Closes every open fold.
+    static void CollapseAllFolds(EditDoc& doc);
+    // A click on the fold margin: toggle; shift opens the block with every block
+    // inside it; ctrl closes them all (or opens them when closed); both close
+    // every block of the document.
     static void OnMarginClick(EditDoc& doc, sptr_t position, int modifiers);
+    // Makes every line between the two positions visible.
     static void RevealLines(EditDoc& doc, sptr_t from, sptr_t to);
+    // Bookmarks on a line (-1: the caret line).
+    static bool HasBookmark(EditDoc& doc, sptr_t line);
+    static void ToggleBookmark(EditDoc& doc, sptr_t line);
+    // To the next or previous bookmark, going round at the ends.
+    static void GotoBookmark(EditDoc& doc, bool forward);
+    // The brace at the caret (in the language's operator style) and its match;
+    // true when the caret is inside the pair.
+    static bool FindBraceMatch(EditDoc& doc, sptr_t& brace, sptr_t& match);
+    // Caret past the matching brace, or the text between selected.
+    static void GotoMatchingBrace(EditDoc& doc, bool select);
+    // True when every byte of [from, to) is a space or a tab.
+    static bool IsAllWhitespace(EditDoc& doc, sptr_t from, sptr_t to);
     // Caret to the 1-based line (clamped to the text; -1 the end of the text) and
     // column (stopping at the line end).
     static void GotoLineCol(EditDoc& doc, int line, int column);
-    static void FillCallTip(EditDoc& doc);
+
+    // Owned by the search and completion code.
+    // The selection (on one line), or the word at the caret, into the buffer of
+    // capacity characters (at most 512); false, with an empty buffer, when there is
+    // none or it does not fit.
+    static bool GetSearchText(EditDoc& doc, wchar_t* buffer, int capacity);
+
+    // Automatic indentation after a typed character.
+    // A new line takes the indentation of the nearest non-empty line above.
+    static void IndentLikePrevious(EditDoc& doc, int character);
+    // Indentation by the language's statement and block rules.
+    static void AutoIndentStatement(EditDoc& doc, int character, const LanguageRecord& rules);
+    // The indentation, in columns, that a line after this one gets by the rules.
+    static int IndentOfBlock(EditDoc& doc, sptr_t line, const LanguageRecord& rules);
+    // What the line means for the next one: kIndentNone, kIndentBlockStart,
+    // kIndentBlockEnd or kIndentStatement.
+    static int ClassifyIndentLine(EditDoc& doc, sptr_t line, const LanguageRecord& rules);
+    // The runs of bytes of the line in the style (or style -1), at most maximum of
+    // them, into parts; the number of parts filled.
+    static int CollectStyleRuns(EditDoc& doc, sptr_t line, int style, TextString* parts, int maximum);
+    // Sets the line's indentation (negative: nothing), keeping the selection on
+    // the same text.
+    static void ReindentLine(EditDoc& doc, sptr_t line, int indentation);
+    // Bytes from the start of the caret line to the caret.
+    static sptr_t GetLineToCaret(EditDoc& doc);
+
+    // Word completion and call tips (C-family languages), driven by typing.
+    // The typed-character hook: call tips, completion lists and indentation.
+    static void OnCharAdded(EditDoc& doc, int character);
+    // Opens the call tip of the function whose '(' before the caret is still open.
+    static void OpenCallTip(EditDoc& doc);
+    // Shows the current overload of the call-tip function; a position above 0
+    // becomes the call-tip position (just after the function's name).
+    static void FillCallTip(EditDoc& doc, sptr_t position);
+    // Highlights the parameter the caret is in.
+    static void UpdateCallTipHighlight(EditDoc& doc);
+    // The completion list of API names that start with the word before the caret.
+    static void ListApiNames(EditDoc& doc);
+    // The completion list of document words that continue the word before the
+    // caret; while typing, only when exactly one word does.
+    static void ListDocumentWords(EditDoc& doc, bool whileTyping);
+    // The caret line with its line break.
+    static TextString GetCurLine(EditDoc& doc);
     // Lists every matching line in the results pane the flags choose; the number of matches.
     static int FindAllLines(EditDoc& doc, const SearchRecord& search);
     // Replaces every match in the document or its selection; the number of replacements.
     static int ReplaceAll(EditDoc& doc, const SearchRecord& search, bool inSelection);
+    // Replace-all of a fixed regular expression (no escapes); the number of replacements.
+    static int ReplaceAllRegex(EditDoc& doc, const char* pattern, const char* replacement, bool inSelection);
+    // Replaces the match at (or after) the selection and selects the next one.
+    static void ReplaceMatch(EditDoc& doc, const SearchRecord& search);
+    // The match the replace command works on: forwards from the selection start,
+    // backwards from its end, wrapping when asked; its start or -1, the range in
+    // request.chrgText.
+    static sptr_t FindForReplace(EditDoc& doc, Sci_TextToFindFull& request, const std::string& text, int flags,
+                                 bool backwards, bool wrap);
+    // Selects the range and scrolls it towards the middle of the view.
+    static void ShowMatch(EditDoc& doc, sptr_t start, sptr_t end);
+    // Applies a saved view: the top line, the selection, the horizontal offset and
+    // the bookmarks (a line that has its bookmark already keeps one).
+    static void RestoreState(EditDoc& doc, const DocViewState& state);
 
     // The editing commands of the menus and shortcuts: 1 when the id was handled.
     static int ExecCommand(EditDoc& doc, int command);

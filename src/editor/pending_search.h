@@ -1,6 +1,5 @@
-// Stand-ins for the in-document search and the results panes, which the
-// document manager's find-all and replace-all call but which are not written
-// yet. They keep their final names; the real implementations replace them.
+// Stand-ins for the results panes, which find-all writes into but which are not
+// written yet. They keep their final names; the real implementations replace them.
 #pragma once
 
 #include <string>

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "editor/find_dialogs.h"
+
 // Ranges of the lists built at run time (first and last id, both included).
 namespace CommandRange {
 inline constexpr int kRecentFileFirst = 300;
@@ -74,10 +76,8 @@ inline constexpr int kOpenTemplatesFolder = 999;
 inline constexpr int kDefaultFont = 100;
 } // namespace Cmd
 
-// Kinds of modeless tool dialogs, of which at most one is open.
-inline constexpr int kFindDialogKind = 15;
-inline constexpr int kReplaceDialogKind = 16;
-inline constexpr int kFindInFilesDialogKind = 17;
+// Kinds of modeless tool dialogs, of which at most one is open: the find dialogs'
+// (find_dialogs.h) and organize favorites.
 inline constexpr int kOrganizeFavoritesDialogKind = 24;
 
 // Where the dispatcher sends an id.

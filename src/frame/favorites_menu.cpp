@@ -213,6 +213,25 @@ bool FavoritesContainsPath(const XmlNode* node, const char* utf8Path)
     return false;
 }
 
+XmlNode* OpenFavoritesForAppend(MainFrameState& state, XmlDocument& xml, const wchar_t* file)
+{
+    const bool exists = GetFileAttributesW(file) != INVALID_FILE_ATTRIBUTES;
+    const bool loaded = exists && XmlLoadFile(&xml, file);
+    XmlNode* root = loaded ? XmlFindPath(&xml, "favorites") : nullptr;
+    if (exists && (!loaded || (!root && XmlFirstChild(&xml.root)))) {
+        // The user's favorites are in there; a new file would lose them.
+        MessageBoxFormat(state.mainWindow, MB_OK | MB_ICONWARNING, kFavoritesUnreadableTextId, file);
+        return nullptr;
+    }
+    if (!root) {
+        XmlSetBom(&xml, true);
+        root = XmlNewElement(&xml, "favorites");
+        if (root)
+            XmlAppendChild(&xml.root, root);
+    }
+    return root;
+}
+
 bool AddToFavorites(MainFrameState& state)
 {
     EditDoc* doc = state.docTabs ? state.docTabs->current : nullptr;
@@ -226,21 +245,7 @@ bool AddToFavorites(MainFrameState& state)
     XmlDocument xml;
     XmlDocInit(&xml);
     bool written = false;
-    const bool exists = GetFileAttributesW(file) != INVALID_FILE_ATTRIBUTES;
-    const bool loaded = exists && XmlLoadFile(&xml, file);
-    XmlNode* root = loaded ? XmlFindPath(&xml, "favorites") : nullptr;
-    if (exists && (!loaded || (!root && XmlFirstChild(&xml.root)))) {
-        // The user's favorites are in there; a new file would lose them.
-        MessageBoxFormat(state.mainWindow, MB_OK | MB_ICONWARNING, kFavoritesUnreadableTextId, file);
-        XmlDocFree(&xml);
-        return false;
-    }
-    if (!root) {
-        XmlSetBom(&xml, true);
-        root = XmlNewElement(&xml, "favorites");
-        if (root)
-            XmlAppendChild(&xml.root, root);
-    }
+    XmlNode* root = OpenFavoritesForAppend(state, xml, file);
     if (root && !FavoritesContainsPath(root, path.c_str())) {
         const wchar_t* slash = wcsrchr(doc->path, L'\\');
         const std::string name = WideToUtf8(slash ? slash + 1 : doc->path);

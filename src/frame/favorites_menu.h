@@ -29,6 +29,11 @@ void BuildFavoritesMenu(MainFrameState& state, HMENU menu);
 void FillFavoritesSubmenu(const XmlNode* node, HMENU menu, wchar_t* text, MENUITEMINFOW& info);
 // True when a file entry anywhere below the element has the path (any letter case).
 bool FavoritesContainsPath(const XmlNode* node, const char* utf8Path);
+// The favorites root of "favorite.xml" loaded into the (initialised) document for
+// appending to it, or a new document with an empty root when there is no file yet.
+// A file that exists but cannot be read is never overwritten: the user is told and
+// the result is null.
+XmlNode* OpenFavoritesForAppend(MainFrameState& state, XmlDocument& xml, const wchar_t* file);
 // Appends the current document's file to "favorite.xml" unless it is there already,
 // then rebuilds the menu. A file that exists but cannot be read is never
 // overwritten: the user is told and nothing changes. True when the file was written.

@@ -27,8 +27,7 @@ struct FrameParts {
     int (*getTorbelDefaultDir)(wchar_t* buffer) = nullptr;
     void (*getTorbelOutputRoot)(std::wstring& root) = nullptr;
     // Runs a command line (null: a command prompt) in the environment of a configuration; the exit code.
-    int (*runInBuildEnvironment)(const wchar_t* commandLine, const wchar_t* folder, int code, bool wait,
-                                 void* block) = nullptr;
+    int (*runInBuildEnvironment)(const wchar_t* commandLine, const wchar_t* folder, int code, bool wait) = nullptr;
     // Cuts a user-tool text at each '&'; the number of command lines.
     int (*splitCommands)(const wchar_t* text, std::vector<std::wstring>& lines) = nullptr;
     // Carries out one user-tool command line: 0 on success.
@@ -36,19 +35,52 @@ struct FrameParts {
     // A build with the build word ("", "/r", "/c", "/t"); code -1: the band's configuration.
     void (*runBuild)(DocTabs& tabs, const wchar_t* word, int code) = nullptr;
     void (*debugCurrentProject)(DocTabs& tabs) = nullptr;
-    // The build.xml found upward from the ANSI path's folder (MAX_PATH); empty when none.
+    // The build.xml found upward from the ANSI path's folder (MAX_PATH), else the one
+    // beside the build tool.
     void (*findBuildXml)(char* path) = nullptr;
+    // Asked before the main window closes: true while a build runs, which is then
+    // stopped; the window is asked to close again when the build has ended.
+    bool (*holdCloseForBuild)() = nullptr;
     // The build-configuration band's toolbar, a child of the rebar; null on failure.
     HWND (*createBuildConfigBand)(MainFrameState& state, HWND rebar) = nullptr;
+    // The procedure of the modal batch-build dialog (kBatchBuildDialogId).
+    DLGPROC batchBuildDlgProc = nullptr;
 
     // ---- panels
     // The page windows of the side and bottom panels by page dialog id: 1 folders, 2 symbols,
     // 3 snippets, 4 help browser, 5 output, 6 and 7 the two find-results panes. The page is a
     // child of the given window; a null entry gives an empty page with its caption.
     HWND (*createPanelPage[8])(HWND parent) = {};
+    // The folder view (MainFrameState::folderView, null while there is none). The folder
+    // panel answers its private messages itself (1125 the object, 1127 save its state)
+    // and takes the side panel's right clicks on its tab as a forwarded WM_NOTIFY.
     // The folder the folder view shows (MAX_PATH characters); false when there is none.
     bool (*folderViewPath)(CFolderView* view, wchar_t* path) = nullptr;
+    // Shows a folder (a path or a shell name), or a file's folder with the file
+    // selected; false when nothing could be shown.
     bool (*folderViewBrowse)(CFolderView* view, const wchar_t* path) = nullptr;
+    bool (*folderViewBrowseToFile)(CFolderView* view, const wchar_t* path) = nullptr;
+    // The message loop's key filter: true when the folder view consumed the message.
+    bool (*folderViewTranslateKeys)(CFolderView* view, MSG* msg) = nullptr;
+    // Gives the shell view the current style theme's colours.
+    void (*applyFolderViewColors)(CFolderView* view) = nullptr;
+    // The filter combo box and the shell view's window, for selection and theming.
+    HWND (*folderViewFilterCombo)(CFolderView* view) = nullptr;
+    HWND (*folderViewShellWindow)(CFolderView* view) = nullptr;
+    // Gives every symbol tree the style theme's panel colours.
+    void (*recolorSymbolTrees)() = nullptr;
+
+    // ---- services
+    // The update check on a thread of its own: the automatic one at start-up (manual
+    // false: at most once a day) or a requested one.
+    void (*startUpdateCheckThread)(HWND owner, bool manual) = nullptr;
+    // The update check on the calling thread; with an owner its results are told.
+    void (*startUpdateCheck)(HWND owner, bool manual) = nullptr;
+    // The bug-report dialog; the attachment (or null) goes with the report.
+    void (*showBugReportDialog)(HWND owner, const wchar_t* attachment) = nullptr;
+    // Installs the crash handler; true when this process was started as the crash
+    // reporter and has done its work (the program then ends).
+    bool (*crashHandlerInit)() = nullptr;
 };
 
 extern FrameParts g_frameParts;

@@ -14,7 +14,8 @@
 #include "core/text_convert.h"
 #include "editor/doc_tabs.h"
 #include "editor/edit_doc.h"
-#include "editor/pending_docview.h"
+#include "editor/find_dialogs.h"
+#include "editor/insert_text.h"
 #include "frame/build_info.h"
 #include "frame/command_ids.h"
 #include "frame/frame_parts.h"
@@ -34,6 +35,7 @@
 #include "frame/theme_mode.h"
 #include "frame/web_page.h"
 #include "frame/pending_startup.h"
+#include "frame/session_commands.h"
 #include "frame/user_tools.h"
 
 namespace {
@@ -117,26 +119,6 @@ void InsertColour(EditDoc& doc)
     InsertTextSelected(doc, ColourText(choose.rgbResult).c_str());
 }
 
-void SessionFile(MainFrameState& state, bool save)
-{
-    wchar_t filter[128];
-    BuildXmlFilter(filter, 128);
-    wchar_t file[MAX_PATH] = {};
-    OPENFILENAMEW dialog = {};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = state.mainWindow;
-    dialog.lpstrFilter = filter;
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.Flags = SessionDialogFlags(save);
-    if (save) {
-        if (GetSaveFileNameW(&dialog))
-            SaveSession(state.docTabs, file);
-    } else if (GetOpenFileNameW(&dialog) && state.docTabs) {
-        LoadSession(state.docTabs, file);
-    }
-}
-
 // The file named at the caret: an absolute name as it is, a relative one beside the document.
 void OpenUnderCaret(MainFrameState& state, EditDoc& doc)
 {
@@ -159,11 +141,9 @@ void OpenUnderCaret(MainFrameState& state, EditDoc& doc)
 
 void FindWithCaretText(MainFrameState& state, EditDoc& doc, bool next)
 {
-    char text[256 * 3 + 1] = {};
-    if (EditDoc::GetSearchText(doc, text, static_cast<int>(sizeof(text))) > 0) {
-        const std::wstring wide = Utf8ToWide(text);
-        lstrcpynW(state.search.findText, wide.c_str(), 256);
-    }
+    wchar_t text[kSearchTextCapacity] = {};
+    if (EditDoc::GetSearchText(doc, text, kSearchTextCapacity))
+        lstrcpynW(state.search.findText, text, kSearchTextCapacity);
     if (next)
         EditDoc::FindNext(doc, state.search);
     else
@@ -174,10 +154,8 @@ void MarkAllAtCaret(MainFrameState& state, EditDoc& doc)
 {
     SearchRecord local;
     local.flags = state.search.flags;
-    char text[256 * 3 + 1] = {};
-    if (EditDoc::GetSearchText(doc, text, static_cast<int>(sizeof(text))) <= 0)
+    if (!EditDoc::GetSearchText(doc, local.findText, kSearchTextCapacity))
         return;
-    lstrcpynW(local.findText, Utf8ToWide(text).c_str(), 256);
     EditDoc::MarkAll(doc, local, false);
 }
 
@@ -256,7 +234,7 @@ bool OnRangeCommand(MainFrameState& state, CommandClass kind, unsigned id)
             BuildFolder(state, folder);
             if (g_frameParts.runInBuildEnvironment)
                 g_frameParts.runInBuildEnvironment(nullptr, folder[0] ? folder : nullptr, static_cast<int>(id & 0xFFF),
-                                                   false, nullptr);
+                                                   false);
         }
         return false;
     case CommandClass::UserTool:
@@ -490,16 +468,17 @@ bool OnFixedCommand(MainFrameState& state, unsigned id, LPARAM lParam)
             g_frameParts.debugCurrentProject(*tabs);
         break;
     case 166:
-        RunDialog(state, kBatchBuildDialogId, BatchBuildDlgProc, 0);
+        if (g_frameParts.batchBuildDlgProc)
+            RunDialog(state, kBatchBuildDialogId, g_frameParts.batchBuildDlgProc, 0);
         break;
     case 171: {
         wchar_t folder[MAX_PATH];
         BuildFolder(state, folder);
-        const int code = GetSelectedBuildConfig(state);
+        const int code = state.buildCombo ? state.selectedBuildConfig : -1;
         if (code == -1 || !g_frameParts.runInBuildEnvironment)
             OpenCommandPrompt(state);
         else
-            g_frameParts.runInBuildEnvironment(nullptr, folder[0] ? folder : nullptr, code, false, nullptr);
+            g_frameParts.runInBuildEnvironment(nullptr, folder[0] ? folder : nullptr, code, false);
         break;
     }
     case 172:
@@ -596,14 +575,15 @@ bool OnFixedCommand(MainFrameState& state, unsigned id, LPARAM lParam)
     case 214:
         if (state.notInstalled)
             OpenWebPage(VersionPageAddress(state.osMajor, state.osMinor).c_str());
-        else
-            StartUpdateCheck(state.mainWindow, true);
+        else if (g_frameParts.startUpdateCheck)
+            g_frameParts.startUpdateCheck(state.mainWindow, true);
         break;
     case 215:
         OpenWebPage("support.html");
         break;
     case 216:
-        ShowBugReportDialog(state.mainWindow, nullptr);
+        if (g_frameParts.showBugReportDialog)
+            g_frameParts.showBugReportDialog(state.mainWindow, nullptr);
         break;
     case 217:
         RunDialog(state, kAboutDialogId, AboutDlgProc, 0);

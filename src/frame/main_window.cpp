@@ -21,21 +21,25 @@
 #include "editor/document_view.h"
 #include "editor/edit_doc.h"
 #include "editor/frame_link.h"
-#include "editor/pending_docview.h"
-#include "editor/pending_doctabs.h"
+#include "editor/text_string.h"
 #include "frame/accelerators.h"
+#include "frame/frame_parts.h"
 #include "core/image_lists.h"
 #include "frame/shortcuts.h"
 #include "frame/status_bar.h"
 #include "frame/toolbars.h"
 #include "frame/drop_files.h"
+#include "frame/frame_parts.h"
 #include "frame/new_document.h"
 #include "frame/theme_mode.h"
 #include "frame/main_command.h"
 #include "frame/main_menu.h"
 #include "frame/style_menu.h"
 #include "frame/popup_menus.h"
+#include "frame/pending_find_deps.h"
 #include "frame/pending_startup.h"
+#include "editor/session_file.h"
+#include "frame/session_commands.h"
 #include "frame/startup.h"
 #include "frame/tab_host.h"
 
@@ -586,8 +590,12 @@ void ThemeMainWindow(MainFrameState& state)
 {
     if (state.buildCombo)
         DarkEnumChildProc(state.buildCombo, 0);
-    for (HWND page : {state.folderPanel, state.symbolPanel, state.snippetsPanel, state.helpPanel, state.outputEditor,
-                      state.findResultsPanel1, state.findResultsPanel2}) {
+    HWND filterCombo = g_frameParts.folderViewFilterCombo ? g_frameParts.folderViewFilterCombo(state.folderView) : nullptr;
+    if (filterCombo)
+        DarkEnumChildProc(filterCombo, 0);
+    HWND shellView = g_frameParts.folderViewShellWindow ? g_frameParts.folderViewShellWindow(state.folderView) : nullptr;
+    for (HWND page : {state.folderPanel, shellView, state.symbolPanel, state.snippetsPanel, state.helpPanel,
+                      state.outputEditor, state.findResultsPanel1, state.findResultsPanel2}) {
         if (page)
             ApplyWindowTheme(page, true, true);
     }
@@ -650,11 +658,10 @@ LRESULT OnMainNotify(MainFrameState& state, NMHDR* header)
             OnPanelTabChange(state, header->hwndFrom);
             return 0;
         }
-        if (header->code == NM_RCLICK && header->idFrom == kSideHostId && state.sideHost &&
-            SendMessageW(state.sideHost->tabControl, TCM_GETCURSEL, 0, 0) == 0) {
-            ShowFolderLayoutMenu(state);
-            return TRUE;
-        }
+        // A right click on the folder tab opens the folder panel's layout menu.
+        if (header->code == NM_RCLICK && header->idFrom == kSideHostId && state.sideHost && state.folderPanel &&
+            SendMessageW(state.sideHost->tabControl, TCM_GETCURSEL, 0, 0) == 0)
+            return SendMessageW(state.folderPanel, WM_NOTIFY, header->idFrom, reinterpret_cast<LPARAM>(header));
         return 0;
     case kMainToolbarId:
         if (header->hwndFrom == state.mainToolbar) {
@@ -698,6 +705,12 @@ void InstallFrameLink()
     link.recolorPanels = [] { RecolorPanels(g_mainState); };
     link.registerTabStripClass = &RegisterTabCtrlEx;
     link.tabStripClass = L"TabCtrlEx";
+    link.newDocument = [] { return NewDocument(g_mainState, nullptr); };
+    link.showPopupMenu = [](HWND owner, int x, int y, int menuId) { return ShowPopupMenu(owner, x, y, menuId, false); };
+    link.clearResultsPane = [](int pane) { ClearResultsPane(g_mainState, pane); };
+    link.saveDialogPos = [](HWND dialog, int kind) { SaveDialogPos(g_mainState, dialog, kind); };
+    link.restoreDialogPos = [](HWND dialog, int kind) { RestoreDialogPos(g_mainState, dialog, kind); };
+    link.pickFolder = &PickFolder;
     SetFrameLink(link);
 }
 
@@ -803,8 +816,8 @@ bool OnCreateMainWindow(MainFrameState& state, HWND window)
         RegCloseKey(key);
     }
     state.notInstalled = installed ? 0 : 1;
-    if (installed && (state.config2 & Config2::kCheckUpdates))
-        StartUpdateCheckThread(nullptr, false);
+    if (installed && (state.config2 & Config2::kCheckUpdates) && g_frameParts.startUpdateCheckThread)
+        g_frameParts.startUpdateCheckThread(nullptr, false);
 
     state.created = 1;
     return true;
@@ -824,10 +837,13 @@ void RunDeferredStartup(MainFrameState& state)
         CheckButton(state, kSideFirstButton + sidePage, true);
     if (BottomShown(state))
         CheckButton(state, kBottomFirstButton + bottomPage, true);
+    HWND filterCombo = g_frameParts.folderViewFilterCombo ? g_frameParts.folderViewFilterCombo(state.folderView) : nullptr;
+    if (filterCombo)
+        SendMessageW(filterCombo, CB_SETEDITSEL, 0, 0xFFFF);
 
     int opened = 0;
     if (state.config1 & Config1::kSession)
-        opened = LoadSession(state.docTabs, ProgramFile(L"session.xml").c_str());
+        opened = LoadSession(state.docTabs, ProgramSessionPath().c_str());
     int argumentCount = 0;
     if (wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &argumentCount))
         LocalFree(arguments);
@@ -838,20 +854,31 @@ void RunDeferredStartup(MainFrameState& state)
     state.starting = 0;
     if (EditDoc* doc = CurrentDoc(state))
         ShowSymbolTreeFor(*doc);
+    if (state.osMajor >= 6) {
+        if (filterCombo)
+            DarkEnumChildProc(filterCombo, 0);
+        if (state.buildCombo)
+            DarkEnumChildProc(state.buildCombo, 0);
+    }
 }
 
-void SaveMainWindowState(MainFrameState& state)
+bool SaveMainWindowState(MainFrameState& state, bool tellFailure)
 {
     if (state.config1 & Config1::kTrayIcon)
         Shell_NotifyIconW(NIM_DELETE, &g_frame.tray);
     state.SaveSettings();
+    if (!(state.config1 & Config1::kSession))
+        return true;
+    return SaveSessionFile(state, ProgramSessionPath().c_str(), tellFailure);
 }
 
 bool CloseMainWindow(MainFrameState& state)
 {
+    if (g_frameParts.holdCloseForBuild && g_frameParts.holdCloseForBuild())
+        return false;
     if (state.docTabs && !DocTabs::SaveAll(*state.docTabs, true))
         return false;
-    SaveMainWindowState(state);
+    SaveMainWindowState(state, true);
     DestroyWindow(state.mainWindow);
     return true;
 }
@@ -908,8 +935,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_QUERYENDSESSION:
         return !state.docTabs || DocTabs::SaveAll(*state.docTabs, true) ? TRUE : 0;
     case WM_ENDSESSION:
+        // The system is ending the session: no time to ask anything.
         if (wParam)
-            SaveMainWindowState(state);
+            SaveMainWindowState(state, false);
         return 0;
     case WM_ERASEBKGND:
         PaintSplitters(state, reinterpret_cast<HDC>(wParam));
@@ -1017,16 +1045,9 @@ namespace {
 
 void CopyTextString(TextString& to, const TextString& from)
 {
-    to = TextString();
-    to.growth = from.growth;
-    if (!from.buffer || from.allocated == 0)
-        return;
-    to.buffer = static_cast<char*>(std::malloc(static_cast<size_t>(from.allocated)));
-    if (!to.buffer)
-        return;
-    std::memcpy(to.buffer, from.buffer, static_cast<size_t>(from.allocated));
-    to.allocated = from.allocated;
-    to.length = from.length;
+    to = TextString(from.growth);
+    if (from.buffer)
+        to.Assign(from.buffer, static_cast<int64_t>(from.length));
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "core/settings.h"
 #include "core/themed_message_box.h"
 #include "editor/doc_tabs.h"
-#include "editor/pending_docview.h"
 #include "frame/status_bar.h"
 #include "frame/pending_newopen_deps.h"
 

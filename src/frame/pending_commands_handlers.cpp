@@ -2,29 +2,35 @@
 
 #include "core/ini_file.h"
 #include "core/settings.h"
+#include "editor/doc_tabs.h"
+#include "editor/edit_commands.h"
 #include "frame/command_ids.h"
+#include "frame/frame_parts.h"
+#include "frame/status_bar.h"
 
 bool IsPendingCommand(unsigned id)
 {
     switch (id) {
-    case 11: case 12:                // session files
     case 21: case 22: case 23:       // show the file's location
     case 24: case 25: case 26:       // copy its path
     case 48: case 65:                // sort lines, date and time
     case 90: case 91: case 92: case 93: case 94: case 95: case 96:   // panel pages
-    case 141: case 142: case 143: case 144: case 145: case 146: case 147:   // find
-    case 148: case 149: case 150: case 153:
-    case 161: case 162: case 163: case 164: case 165: case 166:      // build runs
-    case 171: case 173: case 175:
+    case 148: case 149: case 150:    // go to line, symbol list, context help
     case 181: case 183:              // options, editor font
     case 192: case 203: case 206:    // organize favorites, last tab, window list
-    case 211: case 216: case 217: case 218:   // help
+    case 211: case 217: case 218:    // help
         return true;
+    // The update check and the bug report are services: greyed while they are not in the program.
+    case 214:
+        return !g_mainState.notInstalled && !g_frameParts.startUpdateCheck;
+    case 216:
+        return !g_frameParts.showBugReportDialog;
     default:
         break;
     }
-    // The editing commands go to the document's command handler, a stand-in too.
-    return ClassifyCommand(id, false) == CommandClass::Forwarded && id >= 13 && id <= 218;
+    // A forwarded id that the document's command handler does not carry out.
+    return ClassifyCommand(id, false) == CommandClass::Forwarded && id >= 13 && id <= 218 &&
+           !IsEditCommand(static_cast<int>(id));
 }
 
 void ShowSidePage(MainFrameState&, int, bool)
@@ -35,9 +41,29 @@ void ShowBottomPage(MainFrameState&, int, bool)
 {
 }
 
-bool OpenPath(MainFrameState&, const wchar_t*, bool)
+bool OpenPath(MainFrameState& state, const wchar_t* path, bool selectInFolderView)
 {
-    return false;
+    if (!path || !*path)
+        return false;
+    auto browse = [&state](const wchar_t* folder) {
+        if (g_frameParts.folderViewBrowse)
+            g_frameParts.folderViewBrowse(state.folderView, folder);
+        return true;
+    };
+    // A shell namespace name ("::{...}") belongs to the folder view.
+    if (path[0] == L':')
+        return browse(path);
+    const DWORD attributes = GetFileAttributesW(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return false;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return browse(path);
+    if (!state.docTabs || !DocTabs::Open(*state.docTabs, path))
+        return false;
+    UpdateStatusBar(state, kStatusAll);
+    if (selectInFolderView && g_frameParts.folderViewBrowseToFile)
+        g_frameParts.folderViewBrowseToFile(state.folderView, path);
+    return true;
 }
 
 void CopyPathToClipboard(MainFrameState&, int)
@@ -78,22 +104,8 @@ INT_PTR CALLBACK SymbolListDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { 
 INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { return EndAtOnce(dialog, message); }
 INT_PTR CALLBACK TextBoxDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { return EndAtOnce(dialog, message); }
 INT_PTR CALLBACK WindowListDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { return EndAtOnce(dialog, message); }
-INT_PTR CALLBACK BatchBuildDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { return EndAtOnce(dialog, message); }
 
-INT_PTR CALLBACK FindDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-INT_PTR CALLBACK ReplaceDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-INT_PTR CALLBACK FindInFilesDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 INT_PTR CALLBACK OrganizeFavoritesDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-
-void CloseFindDialog(HWND dialog)
-{
-    if (dialog)
-        DestroyWindow(dialog);
-    if (g_mainState.modelessDialog == dialog) {
-        g_mainState.modelessDialog = nullptr;
-        g_mainState.modelessKind = 0;
-    }
-}
 
 const char* CommandLineUsageText()
 {
@@ -113,14 +125,6 @@ void ShowHelpContents(MainFrameState&)
 }
 
 void ShowOptionsDialog(HWND, int)
-{
-}
-
-void StartUpdateCheck(HWND, bool)
-{
-}
-
-void ShowBugReportDialog(HWND, const wchar_t*)
 {
 }
 

@@ -1,9 +1,8 @@
 // Stand-ins for the handlers of commands whose own modules are not written yet:
-// panel pages, shell helpers, the small dialogs, help, options, the tool dialogs,
-// the session file, the update check and bug reports. Each keeps its final name
-// and does nothing visible. The menu items of these commands are greyed while
-// their handler is a stand-in (IsPendingCommand); remove an id from that list
-// when its handler lands.
+// panel pages, shell helpers, the small dialogs, help, options and organize
+// favorites. Each keeps its final name and does nothing visible. The menu items of
+// these commands are greyed while their handler is a stand-in (IsPendingCommand);
+// remove an id from that list when its handler lands.
 #pragma once
 
 #include <windows.h>
@@ -22,7 +21,9 @@ bool IsPendingCommand(unsigned id);
 void ShowSidePage(MainFrameState& state, int page, bool toggle);
 void ShowBottomPage(MainFrameState& state, int page, bool toggle);
 
-// Shell helpers.
+// Shell helpers. OpenPath is whole already (a shell name or a folder goes to the
+// folder view, a file to a tab and, with the flag, selected in the folder view); it
+// moves with the other shell helpers.
 bool OpenPath(MainFrameState& state, const wchar_t* path, bool selectInFolderView);
 void CopyPathToClipboard(MainFrameState& state, int mode);
 void OpenCommandPrompt(MainFrameState& state);
@@ -44,15 +45,9 @@ INT_PTR CALLBACK SymbolListDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
 INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK TextBoxDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK WindowListDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK BatchBuildDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// The modeless tool dialogs (find 15, replace 16, find in files 17, organize favorites 24).
-INT_PTR CALLBACK FindDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK ReplaceDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK FindInFilesDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// The modeless organize-favorites dialog (tool-dialog kind 24).
 INT_PTR CALLBACK OrganizeFavoritesDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-// Saves the dialog's position, destroys it and empties the tool-dialog slot.
-void CloseFindDialog(HWND dialog);
 
 // The usage text shown by command 218.
 const char* CommandLineUsageText();
@@ -61,8 +56,6 @@ void InsertDateTime(EditDoc& doc);
 void ShowContextHelp(MainFrameState& state);
 void ShowHelpContents(MainFrameState& state);
 void ShowOptionsDialog(HWND owner, int page);
-void StartUpdateCheck(HWND owner, bool manual);
-void ShowBugReportDialog(HWND owner, const wchar_t* attachment);
 
 // The tab shown before the current one (-1 when none).
 int PreviousShownTab(const DocTabs& tabs);

@@ -1,22 +1,12 @@
 #include "frame/pending_startup.h"
 
 #include "core/settings.h"
-#include "editor/edit_doc.h"
 #include "frame/frame_parts.h"
 #include "frame/startup.h"
 
 #include <Scintilla.h>
 
 #include <algorithm>
-
-int LoadSession(DocTabs*, const wchar_t*)
-{
-    return 0;
-}
-
-void StartUpdateCheckThread(HWND, bool)
-{
-}
 
 BOOL CALLBACK DarkEnumChildProc(HWND, LPARAM)
 {
@@ -114,57 +104,15 @@ void ApplyOutputStyles(HWND)
 {
 }
 
-void ShowFolderLayoutMenu(MainFrameState&)
-{
-}
-
-bool FolderViewTranslateKeys(CFolderView*, MSG*)
-{
-    return false;
-}
-
 bool RegisterAppPath(bool)
 {
     return false;
-}
-
-void EnsureSnippetsFile()
-{
 }
 
 void Uninstall()
 {
 }
 
-bool CrashHandlerInit()
-{
-    return false;
-}
-
 void OnStatusBarClick(MainFrameState&, NMMOUSE*)
 {
-}
-
-// Going to a line and column: clamped to the text, the caret stops at the line end.
-void EditDoc::GotoLineCol(EditDoc& doc, int line, int column)
-{
-    if (line == -1) {
-        EditorCall(doc, SCI_DOCUMENTEND);
-        return;
-    }
-    const int lines = static_cast<int>(EditorCall(doc, SCI_GETLINECOUNT));
-    line = std::min(line, lines);
-    if (line <= 0)
-        return;
-    sptr_t position = EditorCall(doc, SCI_POSITIONFROMLINE, static_cast<uptr_t>(line - 1));
-    const sptr_t end = EditorCall(doc, SCI_GETLINEENDPOSITION, static_cast<uptr_t>(line - 1));
-    const int target = std::max(column - 1, 0);
-    while (position < end && EditorCall(doc, SCI_GETCOLUMN, static_cast<uptr_t>(position)) < target)
-        position = EditorCall(doc, SCI_POSITIONAFTER, static_cast<uptr_t>(position));
-    EditorCall(doc, SCI_SETXCARETPOLICY, 13, 50);
-    EditorCall(doc, SCI_SETYCARETPOLICY, 13, 5);
-    EditorCall(doc, SCI_GOTOPOS, static_cast<uptr_t>(position));
-    EditorCall(doc, SCI_CHOOSECARETX);
-    EditorCall(doc, SCI_SETXCARETPOLICY, 9, 50);
-    EditorCall(doc, SCI_SETYCARETPOLICY, 8, 0);
 }

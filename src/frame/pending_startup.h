@@ -1,7 +1,6 @@
 // Stand-ins for parts of the program that start-up and the main window call but
-// that are not written yet: the session file, the update check, theming, the
-// panel pages, the install switches, crash reporting, the status-bar clicks and
-// going to a line. Each keeps its final name and signature and does the least the
+// that are not written yet: theming, the panel pages, the install switches and the
+// status-bar clicks. Each keeps its final name and signature and does the least the
 // main window needs today; the real implementations replace them.
 #pragma once
 
@@ -10,13 +9,7 @@
 
 struct MainFrameState;
 struct DocTabs;
-class CFolderView;
 
-// Session file: opens the session's documents; for now nothing is read (0).
-int LoadSession(DocTabs* docTabs, const wchar_t* path);
-
-// Update check at start-up: nothing for now.
-void StartUpdateCheckThread(HWND owner, bool manual);
 
 // Theming (DarkModeOn, ApplyWindowTheme and DarkWindowBrush are with the dialogs'
 // stand-ins): the program stays light for now, so nothing is ever dark.
@@ -33,20 +26,10 @@ HWND CreatePanelPage(int dialogId, HWND parent);
 const wchar_t* BuiltinPageCaption(int dialogId);
 // Styles the output editor once it exists: nothing yet.
 void ApplyOutputStyles(HWND editor);
-// The folder panel's layout menu after a right click on its tab: nothing yet.
-void ShowFolderLayoutMenu(MainFrameState& state);
-
-// The folder view's own keys (Backspace, F5, Ctrl+Left/Right, the shell view's
-// accelerators); true when consumed. Nothing for now.
-bool FolderViewTranslateKeys(CFolderView* view, MSG* msg);
 
 // Install and uninstall switches.
 bool RegisterAppPath(bool create);
-void EnsureSnippetsFile();
 void Uninstall();
-
-// Crash reporting: true when this process is the crash reporter; never for now.
-bool CrashHandlerInit();
 
 // Status-bar clicks: nothing yet.
 void OnStatusBarClick(MainFrameState& state, NMMOUSE* mouse);

@@ -10,7 +10,6 @@
 #include "editor/doc_tabs.h"
 #include "editor/edit_doc.h"
 #include "editor/editor_setup.h"
-#include "editor/pending_docview.h"
 #include "editor/style_theme.h"
 #include "frame/command_ids.h"
 #include "frame/main_command.h"

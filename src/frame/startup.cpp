@@ -21,13 +21,14 @@
 #include "editor/doc_tabs.h"
 #include "editor/document_view.h"
 #include "editor/edit_doc.h"
-#include "editor/pending_docview.h"
 #include "editor/style_theme.h"
 #include "frame/build_info.h"
+#include "frame/frame_parts.h"
 #include "frame/main_window.h"
 #include "frame/accelerators.h"
 #include "frame/menu_icons.h"
 #include "frame/status_bar.h"
+#include "frame/default_snippets.h"
 #include "frame/pending_startup.h"
 #include "frame/web_page.h"
 
@@ -518,7 +519,7 @@ bool PreTranslateFolderViewKeys(MSG* msg)
     auto* view = reinterpret_cast<CFolderView*>(SendMessageW(g_mainState.folderPanel, kGetFolderViewMessage, 0, 0));
     if (!view)
         return false;
-    return FolderViewTranslateKeys(view, msg);
+    return g_frameParts.folderViewTranslateKeys && g_frameParts.folderViewTranslateKeys(view, msg);
 }
 
 bool PreTranslateLoopMessage(MSG& msg)
@@ -591,7 +592,7 @@ int OvrikWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     EnsureSnippetsFile();
     if (!g_translationTable)
         g_translationTable = new TranslationTable();
-    if (CrashHandlerInit())
+    if (g_frameParts.crashHandlerInit && g_frameParts.crashHandlerInit())
         return 0;
     EnsureOle();
     RECT rect = {};

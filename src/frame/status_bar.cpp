@@ -7,8 +7,7 @@
 #include "editor/doc_tabs.h"
 #include "editor/edit_doc.h"
 #include "editor/language_table.h"
-#include "editor/pending_docview.h"
-#include "editor/pending_editcmds.h"
+#include "editor/edit_commands.h"
 #include "frame/main_menu.h"
 #include "core/window_helpers.h"
 

