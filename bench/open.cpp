@@ -23,6 +23,8 @@
 #include <string>
 #include <vector>
 
+#include "process_timing.h"
+
 #include "core/file_utils.h"
 #include "core/text_convert.h"
 
@@ -31,22 +33,6 @@ namespace {
 constexpr int kRuns = 5;
 constexpr size_t kBigSize = 50u * 1024 * 1024;
 constexpr double kGiveUpSeconds = 120;
-
-double Now()
-{
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-std::wstring Folder()
-{
-    wchar_t path[MAX_PATH];
-    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, n);
-    return folder.substr(0, folder.find_last_of(L"\\/") + 1);
-}
 
 // One block of made-up C++ with a comment in words beyond ASCII (all of them in
 // code page 1252), so that the UTF-8 file is UTF-8 and the ANSI file is ANSI.
@@ -211,14 +197,6 @@ Timing RunOnce(const std::wstring& exe, const std::wstring& file, sptr_t wanted)
         DeleteFileW((folder + name).c_str());
     Process process;
     return Open(process, exe, file, wanted);
-}
-
-double Median(std::vector<double> values)
-{
-    if (values.empty())
-        return -1;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 struct Program {

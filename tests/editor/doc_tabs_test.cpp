@@ -485,22 +485,6 @@ void ExpectToldWhy(const DialogAnswerer& answers, size_t index, const std::wstri
     EXPECT_NE(text.find(ReasonFor(kind)), std::wstring::npos) << WideToUtf8(text);
 }
 
-void MoveWriteTime(const std::wstring& path, int seconds)
-{
-    HANDLE file = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES | GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    FILETIME time = {};
-    GetFileTime(file, nullptr, nullptr, &time);
-    ULARGE_INTEGER value;
-    value.LowPart = time.dwLowDateTime;
-    value.HighPart = time.dwHighDateTime;
-    value.QuadPart += static_cast<int64_t>(seconds) * 10000000;
-    time.dwLowDateTime = value.LowPart;
-    time.dwHighDateTime = value.HighPart;
-    SetFileTime(file, nullptr, nullptr, &time);
-    CloseHandle(file);
-}
-
 } // namespace
 
 TEST_F(TabsFixture, EveryFailedSaveSaysWhyAndKeepsTheDocumentModified)
@@ -610,7 +594,7 @@ TEST_F(TabsFixture, AFailedRevertOrReloadSaysWhyAndKeepsTheText)
         ASSERT_TRUE(doc);
         Edit(*doc, "edited ");
         // A change on disk that the program is to notice.
-        MoveWriteTime(path, 10);
+        ASSERT_TRUE(ovrik_test::ShiftWriteTime(path, 10));
         FileBlock block(path, kind);
         ASSERT_TRUE(block.Ok());
         {

@@ -59,24 +59,6 @@ bool MakeSparseFile(const std::wstring& path, int64_t size)
     return ok;
 }
 
-// Moves the file's last-write time by the given seconds.
-void ShiftWriteTime(const std::wstring& path, int seconds)
-{
-    HANDLE file = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES | GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    FILETIME time = {};
-    ASSERT_TRUE(GetFileTime(file, nullptr, nullptr, &time));
-    ULARGE_INTEGER value;
-    value.LowPart = time.dwLowDateTime;
-    value.HighPart = time.dwHighDateTime;
-    value.QuadPart += static_cast<int64_t>(seconds) * 10000000;
-    time.dwLowDateTime = value.LowPart;
-    time.dwHighDateTime = value.HighPart;
-    ASSERT_TRUE(SetFileTime(file, nullptr, nullptr, &time));
-    CloseHandle(file);
-}
-
 // Restores the settings a test changes.
 struct SettingsGuard {
     uint32_t config1 = g_mainState.config1;
@@ -426,7 +408,7 @@ TEST(DocumentFile, DiskChangeAsksOncePerChangeAndNotForADeletedFile)
     EXPECT_FALSE(EditDoc::CheckModifiedOnDisk(t.doc));
 
     ASSERT_TRUE(WriteFileBytes(path, "second\n"));
-    ShiftWriteTime(path, 10);
+    ASSERT_TRUE(ovrik_test::ShiftWriteTime(path, 10));
     answers.Push(IDCANCEL);
     EXPECT_TRUE(EditDoc::CheckModifiedOnDisk(t.doc));
     ASSERT_EQ(answers.SeenDialogs().size(), 1u);
@@ -435,7 +417,7 @@ TEST(DocumentFile, DiskChangeAsksOncePerChangeAndNotForADeletedFile)
     EXPECT_FALSE(EditDoc::CheckModifiedOnDisk(t.doc));
     EXPECT_EQ(answers.SeenDialogs().size(), 1u);
 
-    ShiftWriteTime(path, 10);
+    ASSERT_TRUE(ovrik_test::ShiftWriteTime(path, 10));
     answers.Push(IDOK);
     EXPECT_TRUE(EditDoc::CheckModifiedOnDisk(t.doc));
     EXPECT_EQ(answers.SeenDialogs().size(), 2u);

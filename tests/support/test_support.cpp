@@ -82,6 +82,25 @@ std::string ReadFileBytes(const std::wstring& path)
     return bytes;
 }
 
+bool ShiftWriteTime(const std::wstring& path, int seconds)
+{
+    HANDLE file = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES | GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    FILETIME time = {};
+    bool ok = GetFileTime(file, nullptr, nullptr, &time) != FALSE;
+    ULARGE_INTEGER value;
+    value.LowPart = time.dwLowDateTime;
+    value.HighPart = time.dwHighDateTime;
+    value.QuadPart += static_cast<int64_t>(seconds) * 10000000;
+    time.dwLowDateTime = value.LowPart;
+    time.dwHighDateTime = value.HighPart;
+    ok = ok && SetFileTime(file, nullptr, nullptr, &time);
+    CloseHandle(file);
+    return ok;
+}
+
 FileBlock::FileBlock(const std::wstring& path, Kind kind) : path_(path), kind_(kind)
 {
     switch (kind) {

@@ -34,6 +34,8 @@ bool RemoveTree(const std::wstring& folder);
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
 // The file's bytes, empty when it cannot be read.
 std::string ReadFileBytes(const std::wstring& path);
+// Moves the file's last-write time by the given seconds; false when it cannot.
+bool ShiftWriteTime(const std::wstring& path, int seconds);
 
 // Stands in the way of a file for as long as it lives, the ways users meet it: a
 // folder put in the file's place (the file's bytes come back afterwards), the
