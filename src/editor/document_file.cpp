@@ -469,6 +469,8 @@ private:
             const std::string text = ConvertAnsiToEditor(whole, codePage_);
             return Emit(text.data(), text.size());
         }
+        if (info.MaxCharSize == 1)
+            return SingleByte();
         size_t carry = 0;
         while (!AtEnd()) {
             size_t length = 0;
@@ -494,6 +496,48 @@ private:
                 return false;
             carry = length - whole;
             std::memmove(buffer_.data(), buffer_.data() + whole, carry);
+        }
+        return true;
+    }
+
+    // A code page of one byte per character: each byte stands for itself, so
+    // its UTF-8 form comes from a table made once for the 256 bytes.
+    bool SingleByte()
+    {
+        char forms[256][4] = {};
+        unsigned char lengths[256] = {};
+        for (int b = 0; b < 256; ++b) {
+            const char byte = static_cast<char>(b);
+            wchar_t unit = 0;
+            if (MultiByteToWideChar(codePage_, 0, &byte, 1, &unit, 1) != 1) {
+                SetLastError(ERROR_NO_UNICODE_TRANSLATION);
+                return false;
+            }
+            lengths[b] = static_cast<unsigned char>(
+                WideCharToMultiByte(CP_UTF8, 0, &unit, 1, forms[b], 4, nullptr, nullptr));
+            if (!lengths[b]) {
+                SetLastError(ERROR_NO_UNICODE_TRANSLATION);
+                return false;
+            }
+        }
+        while (!AtEnd()) {
+            size_t length = 0;
+            if (!Next(0, &length))
+                return false;
+            if (utf8_.size() < length * 3)
+                utf8_.resize(length * 3);
+            char* out = utf8_.data();
+            for (size_t i = 0; i < length; ++i) {
+                const auto b = static_cast<unsigned char>(buffer_[i]);
+                if (lengths[b] == 1) {
+                    *out++ = forms[b][0];
+                } else {
+                    std::memcpy(out, forms[b], lengths[b]);
+                    out += lengths[b];
+                }
+            }
+            if (!Emit(utf8_.data(), static_cast<size_t>(out - utf8_.data())))
+                return false;
         }
         return true;
     }
