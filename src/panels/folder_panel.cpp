@@ -1068,6 +1068,10 @@ INT_PTR CALLBACK FolderViewDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
         if (view)
             view->OnCommand(LOWORD(wParam), HIWORD(wParam));
         return TRUE;
+    case WM_TIMER:
+        if (wParam == kFolderStartTimer && view)
+            view->ShowStartFolder();
+        return TRUE;
     case kFolderViewObjectMessage:
         return Answer(dialog, reinterpret_cast<LRESULT>(view));
     case kFolderSaveStateMessage:
