@@ -18,7 +18,7 @@ bool IsPendingCommand(unsigned id)
     case 148: case 149: case 150:    // go to line, symbol list, context help
     case 181: case 183:              // options, editor font
     case 192: case 203: case 206:    // organize favorites, last tab, window list
-    case 211: case 217: case 218:    // help
+    case 217: case 218:              // about, command-line usage
         return true;
     // The update check and the bug report are services: greyed while they are not in the program.
     case 214:
@@ -113,14 +113,6 @@ const char* CommandLineUsageText()
 }
 
 void InsertDateTime(EditDoc&)
-{
-}
-
-void ShowContextHelp(MainFrameState&)
-{
-}
-
-void ShowHelpContents(MainFrameState&)
 {
 }
 

@@ -1,6 +1,5 @@
 // Stand-ins for the handlers of commands whose own modules are not written yet:
-// panel pages, shell helpers, the small dialogs, help, options and organize
-// favorites. Each keeps its final name and does nothing visible. The menu items of
+// panel pages, shell helpers, the small dialogs, options and organize favorites. Each keeps its final name and does nothing visible. The menu items of
 // these commands are greyed while their handler is a stand-in (IsPendingCommand);
 // remove an id from that list when its handler lands.
 #pragma once
@@ -53,8 +52,6 @@ INT_PTR CALLBACK OrganizeFavoritesDlgProc(HWND dialog, UINT message, WPARAM wPar
 const char* CommandLineUsageText();
 
 void InsertDateTime(EditDoc& doc);
-void ShowContextHelp(MainFrameState& state);
-void ShowHelpContents(MainFrameState& state);
 void ShowOptionsDialog(HWND owner, int page);
 
 // The tab shown before the current one (-1 when none).

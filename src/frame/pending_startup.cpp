@@ -104,15 +104,6 @@ void ApplyOutputStyles(HWND)
 {
 }
 
-bool RegisterAppPath(bool)
-{
-    return false;
-}
-
-void Uninstall()
-{
-}
-
 void OnStatusBarClick(MainFrameState&, NMMOUSE*)
 {
 }

@@ -1,6 +1,5 @@
 // Stand-ins for parts of the program that start-up and the main window call but
-// that are not written yet: theming, the panel pages, the install switches and the
-// status-bar clicks. Each keeps its final name and signature and does the least the
+// that are not written yet: theming, the panel pages and the status-bar clicks. Each keeps its final name and signature and does the least the
 // main window needs today; the real implementations replace them.
 #pragma once
 
@@ -26,10 +25,6 @@ HWND CreatePanelPage(int dialogId, HWND parent);
 const wchar_t* BuiltinPageCaption(int dialogId);
 // Styles the output editor once it exists: nothing yet.
 void ApplyOutputStyles(HWND editor);
-
-// Install and uninstall switches.
-bool RegisterAppPath(bool create);
-void Uninstall();
 
 // Status-bar clicks: nothing yet.
 void OnStatusBarClick(MainFrameState& state, NMMOUSE* mouse);

@@ -24,6 +24,7 @@
 #include "editor/style_theme.h"
 #include "frame/build_info.h"
 #include "frame/frame_parts.h"
+#include "frame/install_switches.h"
 #include "frame/main_window.h"
 #include "frame/accelerators.h"
 #include "frame/menu_icons.h"
@@ -583,9 +584,8 @@ int OvrikWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
             }
             EnsureSnippetsFile();
         }
-        if (switches.uninstall &&
-            ThemedMessageBox(nullptr, L"Are you sure to uninstall Wendlorf?", kProductName,
-                             MB_YESNO | MB_ICONQUESTION) == IDYES)
+        if (switches.uninstall && ThemedMessageBox(nullptr, InterfaceString(g_translationTable, kUninstallQuestionText).c_str(),
+                                                   kProductName, MB_YESNO | MB_ICONQUESTION) == IDYES)
             Uninstall();
         return 0;
     }
