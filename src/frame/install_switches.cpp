@@ -112,7 +112,7 @@ bool RegisterAppPath(bool create)
 
 // ---------------------------------------------------------------- the self-deleting batch
 
-SelfDeleteBatch BuildSelfDeleteBatch(const wchar_t* exePath, const wchar_t* batchPath, UINT codePage)
+SelfDeleteBatch BuildSelfDeleteBatch(const wchar_t* exePath, const wchar_t* batchPath, UINT codePage, int tries)
 {
     SelfDeleteBatch batch;
     const std::string exe = BatchPath(exePath, codePage, batch);
@@ -125,7 +125,7 @@ SelfDeleteBatch BuildSelfDeleteBatch(const wchar_t* exePath, const wchar_t* batc
     t += "del /f /q " + exe + " >nul 2>&1\r\n";
     t += "if not exist " + exe + " goto Removed\r\n";
     t += "set /a tries+=1\r\n";
-    t += "if %tries% geq " + std::to_string(kSelfDeleteTries) + " goto Removed\r\n";
+    t += "if %tries% geq " + std::to_string(tries) + " goto Removed\r\n";
     t += "ping -n 2 127.0.0.1 >nul\r\n";
     t += "goto Repeat\r\n";
     t += ":Removed\r\n";
@@ -141,7 +141,15 @@ bool ScheduleSelfDelete(const wchar_t* exePath, const wchar_t* batchPath, HANDLE
     if (!exePath || !exePath[0] || !batchPath || !batchPath[0])
         return false;
     // cmd.exe reads a batch file in the console's code page.
-    const SelfDeleteBatch batch = BuildSelfDeleteBatch(exePath, batchPath, GetOEMCP());
+    return StartSelfDeleteBatch(BuildSelfDeleteBatch(exePath, batchPath, GetOEMCP()), batchPath, process);
+}
+
+bool StartSelfDeleteBatch(const SelfDeleteBatch& batch, const wchar_t* batchPath, HANDLE* process)
+{
+    if (process)
+        *process = nullptr;
+    if (!batchPath || !batchPath[0])
+        return false;
     {
         UniqueHandle file(CreateFileW(batchPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                       FILE_FLAG_WRITE_THROUGH | FILE_ATTRIBUTE_NORMAL, nullptr));

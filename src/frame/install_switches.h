@@ -57,10 +57,14 @@ struct SelfDeleteBatch {
     std::string text;
     std::vector<std::pair<std::wstring, std::wstring>> environment;
 };
-SelfDeleteBatch BuildSelfDeleteBatch(const wchar_t* exePath, const wchar_t* batchPath, UINT codePage);
-// Writes the batch (console code page) and starts it through cmd.exe, hidden, at
-// idle priority; false when it could not be written or started. With a process
-// pointer the caller gets the batch's process handle and closes it.
-bool ScheduleSelfDelete(const wchar_t* exePath, const wchar_t* batchPath, HANDLE* process = nullptr);
 // How often the batch tries to delete the executable, about a second apart.
 inline constexpr int kSelfDeleteTries = 60;
+SelfDeleteBatch BuildSelfDeleteBatch(const wchar_t* exePath, const wchar_t* batchPath, UINT codePage,
+                                     int tries = kSelfDeleteTries);
+// Writes the batch made for the console's code page and starts it; false when it
+// could not be written or started. With a process pointer the caller gets the
+// batch's process handle and closes it.
+bool ScheduleSelfDelete(const wchar_t* exePath, const wchar_t* batchPath, HANDLE* process = nullptr);
+// Writes the batch at the path and runs it through cmd.exe (by its full path),
+// hidden, at idle priority, with its variables.
+bool StartSelfDeleteBatch(const SelfDeleteBatch& batch, const wchar_t* batchPath, HANDLE* process);
