@@ -7,7 +7,7 @@
 #include "editor/doc_tabs.h"
 #include "editor/edit_doc.h"
 #include "frame/frame_parts.h"
-#include "frame/pending_commands_handlers.h"
+#include "frame/panel_pages.h"
 #include "frame/status_bar.h"
 #include "frame/web_page.h"
 

@@ -293,9 +293,11 @@ TEST_F(ReferenceHelpWithFakeBrowser, F1ShowsTheCaretWordsPageOfTheReferenceInThe
     ASSERT_EQ(factory->fake.navigations.size(), 1u);
     EXPECT_EQ(factory->fake.navigations[0], L"mk:@MSITStore:" + reference + L"::/wcslen.htm");
     EXPECT_TRUE(StatusText(0).empty());
+    // The page is shown.
+    EXPECT_EQ(SendMessageW(g_mainState.sideHost->tabControl, TCM_GETCURSEL, 0, 0), 3);
+    EXPECT_TRUE(IsWindowVisible(g_mainState.helpPanel));
 
     // The page follows the side panel's size.
-    CTabHost::Select(*g_mainState.sideHost, 3);
     PumpMessages(50);
     ASSERT_FALSE(factory->fake.objectRects.empty());
     RECT client = {};
@@ -310,8 +312,8 @@ TEST_F(ReferenceHelpFixture, ThePageHoldsThePlatformsBrowser)
     EXPECT_NE(GetMenuState(GetMenu(main), 93, MF_BYCOMMAND), static_cast<UINT>(-1));
     SetDoc("int n = strlen(s);", 10);
     SendMessageW(main, WM_COMMAND, 150, 0);
-    CTabHost::Select(*g_mainState.sideHost, 3);
     PumpMessages(100);
+    EXPECT_TRUE(IsWindowVisible(g_mainState.helpPanel));
     if (GetBrowserHost()->webBrowser) {
         EXPECT_TRUE(StatusText(0).empty());
     }
