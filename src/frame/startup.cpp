@@ -585,9 +585,11 @@ int OvrikWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
             }
             EnsureSnippetsFile();
         }
-        if (switches.uninstall && ThemedMessageBox(nullptr, InterfaceString(g_translationTable, kUninstallQuestionText).c_str(),
-                                                   kProductName, MB_YESNO | MB_ICONQUESTION) == IDYES)
-            Uninstall();
+        if (switches.uninstall) {
+            const std::wstring question = InterfaceString(g_translationTable, kUninstallQuestionText);
+            if (ThemedMessageBox(nullptr, question.c_str(), kProductName, MB_YESNO | MB_ICONQUESTION) == IDYES)
+                Uninstall();
+        }
         return 0;
     }
     EnsureSnippetsFile();
