@@ -19,6 +19,7 @@
 #include "frame/build_info.h"
 #include "frame/command_ids.h"
 #include "frame/frame_parts.h"
+#include "frame/help.h"
 #include "frame/favorites_menu.h"
 #include "frame/accelerators.h"
 #include "core/image_lists.h"

@@ -8,9 +8,7 @@
 bool IsPendingCommand(unsigned id)
 {
     switch (id) {
-    case 150:                        // context help
     case 181:                        // options
-    case 211:                        // help contents
         return true;
     // The update check and the bug report are services: greyed while they are not in the program.
     case 214:
@@ -25,13 +23,6 @@ bool IsPendingCommand(unsigned id)
            !IsEditCommand(static_cast<int>(id));
 }
 
-void ShowContextHelp(MainFrameState&)
-{
-}
-
-void ShowHelpContents(MainFrameState&)
-{
-}
 
 void ShowOptionsDialog(HWND, int)
 {

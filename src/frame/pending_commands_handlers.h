@@ -1,7 +1,7 @@
 // Stand-ins for the handlers of commands whose own modules are not written yet:
-// help and options. Each keeps its final name and does nothing visible. The menu
-// items of these commands are greyed while their handler is a stand-in
-// (IsPendingCommand); remove an id from that list when its handler lands.
+// options. It keeps its final name and does nothing visible. The menu items of this
+// command are greyed while its handler is a stand-in (IsPendingCommand); remove an
+// id from that list when its handler lands.
 #pragma once
 
 #include <windows.h>
@@ -14,6 +14,4 @@ bool IsPendingCommand(unsigned id);
 // The batch-build dialog's stored template.
 inline constexpr int kBatchBuildDialogId = 25;
 
-void ShowContextHelp(MainFrameState& state);
-void ShowHelpContents(MainFrameState& state);
 void ShowOptionsDialog(HWND owner, int page);

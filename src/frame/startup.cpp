@@ -25,6 +25,7 @@
 #include "editor/style_theme.h"
 #include "frame/build_info.h"
 #include "frame/frame_parts.h"
+#include "frame/install_switches.h"
 #include "frame/main_window.h"
 #include "frame/accelerators.h"
 #include "frame/menu_icons.h"
@@ -578,10 +579,11 @@ int OvrikWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
             }
             EnsureSnippetsFile();
         }
-        if (switches.uninstall &&
-            ThemedMessageBox(nullptr, L"Are you sure to uninstall Wendlorf?", kProductName,
-                             MB_YESNO | MB_ICONQUESTION) == IDYES)
-            Uninstall();
+        if (switches.uninstall) {
+            const std::wstring question = InterfaceString(g_translationTable, kUninstallQuestionText);
+            if (ThemedMessageBox(nullptr, question.c_str(), kProductName, MB_YESNO | MB_ICONQUESTION) == IDYES)
+                Uninstall();
+        }
         return 0;
     }
     EnsureSnippetsFile();
