@@ -8,10 +8,7 @@
 bool IsPendingCommand(unsigned id)
 {
     switch (id) {
-    case 150:                        // context help
     case 181:                        // options
-    case 192:                        // organize favorites
-    case 211:                        // help contents
         return true;
     // The update check and the bug report are services: greyed while they are not in the program.
     case 214:
@@ -26,15 +23,6 @@ bool IsPendingCommand(unsigned id)
            !IsEditCommand(static_cast<int>(id));
 }
 
-INT_PTR CALLBACK OrganizeFavoritesDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-
-void ShowContextHelp(MainFrameState&)
-{
-}
-
-void ShowHelpContents(MainFrameState&)
-{
-}
 
 void ShowOptionsDialog(HWND, int)
 {

@@ -3,12 +3,3 @@
 void ApplyOutputStyles(HWND)
 {
 }
-
-bool RegisterAppPath(bool)
-{
-    return false;
-}
-
-void Uninstall()
-{
-}

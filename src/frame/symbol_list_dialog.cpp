@@ -14,7 +14,6 @@
 #include "editor/doc_tabs.h"
 #include "editor/edit_doc.h"
 #include "frame/frame_parts.h"
-#include "frame/pending_startup.h"
 
 namespace {
 

@@ -16,7 +16,6 @@
 #include "editor/doc_tabs.h"
 #include "editor/edit_doc.h"
 #include "frame/main_window.h"
-#include "frame/pending_startup.h"
 #include "frame/status_bar.h"
 
 namespace {
