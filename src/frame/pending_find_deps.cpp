@@ -19,17 +19,6 @@ int32_t* PositionOf(MainFrameState& state, int kind, int32_t** y)
 
 } // namespace
 
-void ClearResultsPane(MainFrameState& state, int pane)
-{
-    if (pane < 0 || pane > 1)
-        return;
-    state.widestLine[pane] = 0;
-    if (HWND list = state.outputLists[pane]) {
-        SendMessageW(list, LB_RESETCONTENT, 0, 0);
-        SendMessageW(list, LB_SETHORIZONTALEXTENT, 0, 0);
-    }
-}
-
 void SaveDialogPos(MainFrameState& state, HWND dialog, int kind)
 {
     int32_t* y = nullptr;

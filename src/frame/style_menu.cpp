@@ -75,6 +75,6 @@ void RecolorPanels(MainFrameState& state)
     if (g_frameParts.applyFolderViewColors)
         g_frameParts.applyFolderViewColors(state.folderView);
     Repaint(state.folderPanel);
-    if (state.outputEditor)
-        ApplyOutputStyles(state.outputEditor);
+    if (state.outputEditor && g_frameParts.applyOutputStyles)
+        g_frameParts.applyOutputStyles(state.outputEditor);
 }

@@ -12,7 +12,9 @@
 #include "editor/doc_tabs.h"
 #include "editor/edit_doc.h"
 #include "editor/find_dialogs.h"
+#include "editor/find_in_files.h"
 #include "editor/frame_link.h"
+#include "frame/frame_parts.h"
 #include "frame/pending_commands_handlers.h"
 #include "frame/status_bar.h"
 #include "support/test_support.h"
@@ -340,8 +342,9 @@ TEST_F(FindDialogFixture, FindInFilesOffersTheFolderSourcesAndChecksItsFields)
     ASSERT_NE(Dialog(), nullptr);
     EXPECT_TRUE(GetFocus() == folders || GetParent(GetFocus()) == folders);
     // No text: it stays too.
+    const std::wstring folder = dir.Path();
     SetItemText(C::kFindCombo, L"");
-    SetItemText(C::kFolderCombo, L"C:\\some\\folder");
+    SetItemText(C::kFolderCombo, folder.c_str());
     Click(C::kStart);
     ASSERT_NE(Dialog(), nullptr);
 
@@ -354,19 +357,23 @@ TEST_F(FindDialogFixture, FindInFilesOffersTheFolderSourcesAndChecksItsFields)
     EXPECT_EQ(0u, g_mainState.search.flags & kFolderSourceMask);
     EXPECT_FALSE(g_mainState.search.flags & kSubfolders);
     EXPECT_STREQ(L"needle", g_mainState.findHistory.items[0]);
-    EXPECT_STREQ(L"C:\\some\\folder", g_mainState.findWhereHistory.items[0]);
+    EXPECT_STREQ(folder.c_str(), g_mainState.findWhereHistory.items[0]);
     EXPECT_STREQ(L"*.*", g_mainState.findTypeHistory.items[0]);
     EXPECT_STREQ(L"*.*", g_mainState.findFilesFilter);
+    ASSERT_TRUE(WaitForFindInFiles(0, 10000));
 
     // Next time the history entry is chosen; a fixed entry chosen gives its source.
+    ASSERT_TRUE(g_frameParts.folderViewBrowse(g_mainState.folderView, folder.c_str()));
     g_mainState.hasBuildTool = 0;
     Command(147);
     ASSERT_EQ(3, SendMessageW(Item(C::kFolderCombo), CB_GETCOUNT, 0, 0));
-    EXPECT_EQ(L"C:\\some\\folder", ItemText(C::kFolderCombo));
+    EXPECT_EQ(folder, ItemText(C::kFolderCombo));
     SendMessageW(Item(C::kFolderCombo), CB_SETCURSEL, 1, 0);
     SetItemText(C::kFindCombo, L"needle");
     Click(C::kStart);
+    EXPECT_EQ(nullptr, Dialog());
     EXPECT_EQ(2u, (g_mainState.search.flags & kFolderSourceMask) >> kFolderSourceShift);
+    ASSERT_TRUE(WaitForFindInFiles(0, 10000));
     g_mainState.hasBuildTool = savedBuildTool;
 }
 
