@@ -2,7 +2,6 @@
 
 #include "core/settings.h"
 
-
 void DarkModeInit()
 {
 }
@@ -19,18 +18,4 @@ bool SystemPrefersDark()
 
 void SetAppDarkMode(bool, bool)
 {
-}
-
-void SaveSession(DocTabs*, const wchar_t*)
-{
-}
-
-int GetSelectedBuildConfig(const MainFrameState& state)
-{
-    if (!state.buildCombo)
-        return -1;
-    const LRESULT selected = SendMessageW(state.buildCombo, CB_GETCURSEL, 0, 0);
-    if (selected == CB_ERR)
-        return -1;
-    return static_cast<int>(SendMessageW(state.buildCombo, CB_GETITEMDATA, static_cast<WPARAM>(selected), 0));
 }

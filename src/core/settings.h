@@ -99,6 +99,9 @@ struct MainFrameState {
     HWND findResultsPanel1 = nullptr;
     HWND findResultsPanel2 = nullptr;
     HWND buildCombo = nullptr;
+    // The build band's selected configuration (its item data), -1 while there is no
+    // band or nothing is selected; kept by the band, written as BuildToolId.
+    int32_t selectedBuildConfig = -1;
     // Frame controls and the layout the main window keeps.
     HWND rebar = nullptr;
     HWND mainToolbar = nullptr;
@@ -168,7 +171,8 @@ struct MainFrameState {
     // Reads the settings, creates the interface and editor fonts and computes the
     // main window's rectangle; returns the show command for the first ShowWindow.
     int LoadSettings(RECT* windowRect);
-    // Writes the settings, the session (when kept) and the history lists at close.
+    // Writes the settings and the history lists at close (the main window writes
+    // the session beside them).
     void SaveSettings();
 };
 

@@ -29,6 +29,8 @@ struct FrameLink {
     // Registers the tab strip's window class (named by tabStripClass); false when it cannot.
     bool (*registerTabStripClass)() = nullptr;
     const wchar_t* tabStripClass = nullptr;
+    // A new untitled document in the default language, in a new selected tab; null on failure.
+    EditDoc* (*newDocument)() = nullptr;
 
     // ---- what the find dialogs need of the frame
     // Tracks the stored popup menu (translated) at a screen point; the chosen item, 0 for none.
@@ -41,6 +43,13 @@ struct FrameLink {
     // Asks for a folder, starting at the buffer's path (MAX_PATH characters); when
     // one is chosen it goes into the buffer and into the dialog item (when not 0).
     bool (*pickFolder)(HWND owner, wchar_t* path, int itemId) = nullptr;
+
+    // The documents' symbol trees, kept by the symbols panel.
+    void (*createSymbolTree)(EditDoc& doc) = nullptr;
+    void (*showSymbolTreeFor)(EditDoc& doc) = nullptr;
+    void (*removeSymbolTreeFor)(EditDoc& doc) = nullptr;
+    void (*rebuildSymbolTree)(EditDoc& doc) = nullptr;
+    void (*destroyAllSymbolTrees)() = nullptr;
 
     // ---- what find all and find in files need of the results panes (callable from
     // a search's worker thread: the panes do their work on the interface thread)
@@ -64,9 +73,18 @@ void FrameUpdateStatusBar(int what);
 void FrameSetStatusText(int part, const wchar_t* text);
 void FrameUpdateEditCommands(EditDoc* doc);
 void FrameRecolorPanels();
+// A document's symbol tree: made and filled when the document is opened, shown
+// when its tab is, filled anew after a save, and removed with the document.
+void CreateSymbolTree(EditDoc& doc);
+void ShowSymbolTreeFor(EditDoc& doc);
+void RemoveSymbolTreeFor(EditDoc& doc);
+void RebuildSymbolTree(EditDoc& doc);
+void DestroyAllSymbolTrees();
 // The class of the document tab strip: the frame's when it registered, else the
 // plain tab control; null when the frame's class cannot be registered.
 const wchar_t* FrameTabStripClass();
+// A new untitled document through the frame; null without a frame or on failure.
+EditDoc* FrameNewDocument();
 int FrameShowPopupMenu(HWND owner, int x, int y, int menuId);
 void FrameClearResultsPane(int pane);
 void FrameSaveDialogPos(HWND dialog, int kind);

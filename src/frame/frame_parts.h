@@ -27,8 +27,7 @@ struct FrameParts {
     int (*getTorbelDefaultDir)(wchar_t* buffer) = nullptr;
     void (*getTorbelOutputRoot)(std::wstring& root) = nullptr;
     // Runs a command line (null: a command prompt) in the environment of a configuration; the exit code.
-    int (*runInBuildEnvironment)(const wchar_t* commandLine, const wchar_t* folder, int code, bool wait,
-                                 void* block) = nullptr;
+    int (*runInBuildEnvironment)(const wchar_t* commandLine, const wchar_t* folder, int code, bool wait) = nullptr;
     // Cuts a user-tool text at each '&'; the number of command lines.
     int (*splitCommands)(const wchar_t* text, std::vector<std::wstring>& lines) = nullptr;
     // Carries out one user-tool command line: 0 on success.
@@ -44,6 +43,8 @@ struct FrameParts {
     bool (*holdCloseForBuild)() = nullptr;
     // The build-configuration band's toolbar, a child of the rebar; null on failure.
     HWND (*createBuildConfigBand)(MainFrameState& state, HWND rebar) = nullptr;
+    // The procedure of the modal batch-build dialog (kBatchBuildDialogId).
+    DLGPROC batchBuildDlgProc = nullptr;
 
     // ---- panels
     // The page windows of the side and bottom panels by page dialog id: 1 folders, 2 symbols,
@@ -68,6 +69,20 @@ struct FrameParts {
     // The filter combo box and the shell view's window, for selection and theming.
     HWND (*folderViewFilterCombo)(CFolderView* view) = nullptr;
     HWND (*folderViewShellWindow)(CFolderView* view) = nullptr;
+    // Gives every symbol tree the style theme's panel colours.
+    void (*recolorSymbolTrees)() = nullptr;
+
+    // ---- services
+    // The update check on a thread of its own: the automatic one at start-up (manual
+    // false: at most once a day) or a requested one.
+    void (*startUpdateCheckThread)(HWND owner, bool manual) = nullptr;
+    // The update check on the calling thread; with an owner its results are told.
+    void (*startUpdateCheck)(HWND owner, bool manual) = nullptr;
+    // The bug-report dialog; the attachment (or null) goes with the report.
+    void (*showBugReportDialog)(HWND owner, const wchar_t* attachment) = nullptr;
+    // Installs the crash handler; true when this process was started as the crash
+    // reporter and has done its work (the program then ends).
+    bool (*crashHandlerInit)() = nullptr;
 };
 
 extern FrameParts g_frameParts;

@@ -35,6 +35,7 @@
 #include "frame/theme_mode.h"
 #include "frame/web_page.h"
 #include "frame/pending_startup.h"
+#include "frame/session_commands.h"
 #include "frame/user_tools.h"
 
 namespace {
@@ -116,26 +117,6 @@ void InsertColour(EditDoc& doc)
     if (!ChooseColorW(&choose))
         return;
     InsertTextSelected(doc, ColourText(choose.rgbResult).c_str());
-}
-
-void SessionFile(MainFrameState& state, bool save)
-{
-    wchar_t filter[128];
-    BuildXmlFilter(filter, 128);
-    wchar_t file[MAX_PATH] = {};
-    OPENFILENAMEW dialog = {};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = state.mainWindow;
-    dialog.lpstrFilter = filter;
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.Flags = SessionDialogFlags(save);
-    if (save) {
-        if (GetSaveFileNameW(&dialog))
-            SaveSession(state.docTabs, file);
-    } else if (GetOpenFileNameW(&dialog) && state.docTabs) {
-        LoadSession(state.docTabs, file);
-    }
 }
 
 // The file named at the caret: an absolute name as it is, a relative one beside the document.
@@ -253,7 +234,7 @@ bool OnRangeCommand(MainFrameState& state, CommandClass kind, unsigned id)
             BuildFolder(state, folder);
             if (g_frameParts.runInBuildEnvironment)
                 g_frameParts.runInBuildEnvironment(nullptr, folder[0] ? folder : nullptr, static_cast<int>(id & 0xFFF),
-                                                   false, nullptr);
+                                                   false);
         }
         return false;
     case CommandClass::UserTool:
@@ -487,16 +468,17 @@ bool OnFixedCommand(MainFrameState& state, unsigned id, LPARAM lParam)
             g_frameParts.debugCurrentProject(*tabs);
         break;
     case 166:
-        RunDialog(state, kBatchBuildDialogId, BatchBuildDlgProc, 0);
+        if (g_frameParts.batchBuildDlgProc)
+            RunDialog(state, kBatchBuildDialogId, g_frameParts.batchBuildDlgProc, 0);
         break;
     case 171: {
         wchar_t folder[MAX_PATH];
         BuildFolder(state, folder);
-        const int code = GetSelectedBuildConfig(state);
+        const int code = state.buildCombo ? state.selectedBuildConfig : -1;
         if (code == -1 || !g_frameParts.runInBuildEnvironment)
             OpenCommandPrompt(state);
         else
-            g_frameParts.runInBuildEnvironment(nullptr, folder[0] ? folder : nullptr, code, false, nullptr);
+            g_frameParts.runInBuildEnvironment(nullptr, folder[0] ? folder : nullptr, code, false);
         break;
     }
     case 172:
@@ -593,14 +575,15 @@ bool OnFixedCommand(MainFrameState& state, unsigned id, LPARAM lParam)
     case 214:
         if (state.notInstalled)
             OpenWebPage(VersionPageAddress(state.osMajor, state.osMinor).c_str());
-        else
-            StartUpdateCheck(state.mainWindow, true);
+        else if (g_frameParts.startUpdateCheck)
+            g_frameParts.startUpdateCheck(state.mainWindow, true);
         break;
     case 215:
         OpenWebPage("support.html");
         break;
     case 216:
-        ShowBugReportDialog(state.mainWindow, nullptr);
+        if (g_frameParts.showBugReportDialog)
+            g_frameParts.showBugReportDialog(state.mainWindow, nullptr);
         break;
     case 217:
         RunDialog(state, kAboutDialogId, AboutDlgProc, 0);

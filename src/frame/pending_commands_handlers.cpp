@@ -11,17 +11,20 @@
 bool IsPendingCommand(unsigned id)
 {
     switch (id) {
-    case 11: case 12:                // session files
     case 21: case 22: case 23:       // show the file's location
     case 24: case 25: case 26:       // copy its path
     case 48: case 65:                // sort lines, date and time
     case 90: case 91: case 92: case 93: case 94: case 95: case 96:   // panel pages
     case 148: case 149: case 150:    // go to line, symbol list, context help
-    case 166: case 171:              // batch build, configuration prompt
     case 181: case 183:              // options, editor font
     case 192: case 203: case 206:    // organize favorites, last tab, window list
-    case 211: case 216: case 217: case 218:   // help
+    case 211: case 217: case 218:    // help
         return true;
+    // The update check and the bug report are services: greyed while they are not in the program.
+    case 214:
+        return !g_mainState.notInstalled && !g_frameParts.startUpdateCheck;
+    case 216:
+        return !g_frameParts.showBugReportDialog;
     default:
         break;
     }
@@ -101,7 +104,6 @@ INT_PTR CALLBACK SymbolListDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { 
 INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { return EndAtOnce(dialog, message); }
 INT_PTR CALLBACK TextBoxDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { return EndAtOnce(dialog, message); }
 INT_PTR CALLBACK WindowListDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { return EndAtOnce(dialog, message); }
-INT_PTR CALLBACK BatchBuildDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) { return EndAtOnce(dialog, message); }
 
 INT_PTR CALLBACK OrganizeFavoritesDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
@@ -123,14 +125,6 @@ void ShowHelpContents(MainFrameState&)
 }
 
 void ShowOptionsDialog(HWND, int)
-{
-}
-
-void StartUpdateCheck(HWND, bool)
-{
-}
-
-void ShowBugReportDialog(HWND, const wchar_t*)
 {
 }
 

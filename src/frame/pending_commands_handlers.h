@@ -1,9 +1,8 @@
 // Stand-ins for the handlers of commands whose own modules are not written yet:
-// panel pages, shell helpers, the small dialogs, help, options, organize favorites,
-// the session file, the update check and bug reports. Each keeps its final name
-// and does nothing visible. The menu items of these commands are greyed while
-// their handler is a stand-in (IsPendingCommand); remove an id from that list
-// when its handler lands.
+// panel pages, shell helpers, the small dialogs, help, options and organize
+// favorites. Each keeps its final name and does nothing visible. The menu items of
+// these commands are greyed while their handler is a stand-in (IsPendingCommand);
+// remove an id from that list when its handler lands.
 #pragma once
 
 #include <windows.h>
@@ -46,7 +45,6 @@ INT_PTR CALLBACK SymbolListDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
 INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK TextBoxDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK WindowListDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK BatchBuildDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The modeless organize-favorites dialog (tool-dialog kind 24).
 INT_PTR CALLBACK OrganizeFavoritesDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
@@ -58,8 +56,6 @@ void InsertDateTime(EditDoc& doc);
 void ShowContextHelp(MainFrameState& state);
 void ShowHelpContents(MainFrameState& state);
 void ShowOptionsDialog(HWND owner, int page);
-void StartUpdateCheck(HWND owner, bool manual);
-void ShowBugReportDialog(HWND owner, const wchar_t* attachment);
 
 // The tab shown before the current one (-1 when none).
 int PreviousShownTab(const DocTabs& tabs);

@@ -4,15 +4,6 @@
 #include "frame/frame_parts.h"
 #include "frame/startup.h"
 
-int LoadSession(DocTabs*, const wchar_t*)
-{
-    return 0;
-}
-
-void StartUpdateCheckThread(HWND, bool)
-{
-}
-
 BOOL CALLBACK DarkEnumChildProc(HWND, LPARAM)
 {
     return TRUE;
@@ -65,17 +56,8 @@ bool RegisterAppPath(bool)
     return false;
 }
 
-void EnsureSnippetsFile()
-{
-}
-
 void Uninstall()
 {
-}
-
-bool CrashHandlerInit()
-{
-    return false;
 }
 
 void OnStatusBarClick(MainFrameState&, NMMOUSE*)

@@ -7,29 +7,14 @@
 #include "panels/folder_view.h"
 #include "panels/output_pane.h"
 #include "panels/results_pane.h"
-
-namespace {
-
-// What the editor reaches of the panels: the results panes and the folder view's folder.
-void InstallEditorLinks()
-{
-    FrameLink link = GetFrameLink();
-    link.clearResultsPane = [](int pane) { ClearResultsPane(g_mainState, pane); };
-    link.addResultsLine = &AddResultsPaneLine;
-    link.showResultsPaneSearching = &ShowResultsPaneSearching;
-    link.showSearchStatus = &ShowSearchStatus;
-    link.folderViewPath = [](wchar_t* path) {
-        CFolderView* view = g_mainState.folderView;
-        return view && view->GetCurrentPath(path);
-    };
-    SetFrameLink(link);
-}
-
-} // namespace
+#include "panels/snippets_panel.h"
+#include "panels/symbol_tree.h"
 
 void InstallPanelParts(FrameParts& parts)
 {
     parts.createPanelPage[1] = &CreateFolderPanel;
+    parts.createPanelPage[2] = &CreateSymbolPanelPage;
+    parts.createPanelPage[kSnippetsDialogId] = &CreateSnippetsPage;
     parts.createPanelPage[5] = &CreateOutputPage;
     parts.createPanelPage[6] = &CreateFirstResultsPage;
     parts.createPanelPage[7] = &CreateSecondResultsPage;
@@ -52,5 +37,41 @@ void InstallPanelParts(FrameParts& parts)
     };
     parts.folderViewFilterCombo = [](CFolderView* view) -> HWND { return view ? view->FilterCombo() : nullptr; };
     parts.folderViewShellWindow = [](CFolderView* view) -> HWND { return view ? view->ViewWindow() : nullptr; };
-    InstallEditorLinks();
+    parts.recolorSymbolTrees = [] {
+        if (SymbolPanel* panel = GetSymbolPanel())
+            RecolorSymbolTrees(*panel);
+    };
+}
+
+void InstallPanelLink(FrameLink& link)
+{
+    link.createSymbolTree = [](EditDoc& doc) {
+        if (SymbolPanel* panel = GetSymbolPanel())
+            CreateSymbolTree(*panel, doc);
+    };
+    link.showSymbolTreeFor = [](EditDoc& doc) {
+        if (SymbolPanel* panel = GetSymbolPanel())
+            ShowSymbolTreeFor(*panel, &doc);
+    };
+    link.removeSymbolTreeFor = [](EditDoc& doc) {
+        if (SymbolPanel* panel = GetSymbolPanel())
+            RemoveSymbolTreeFor(*panel, doc);
+    };
+    link.rebuildSymbolTree = [](EditDoc& doc) {
+        if (SymbolPanel* panel = GetSymbolPanel())
+            RebuildSymbolTree(*panel, doc);
+    };
+    link.destroyAllSymbolTrees = [] {
+        if (SymbolPanel* panel = GetSymbolPanel())
+            DestroyAllSymbolTrees(*panel);
+    };
+    // The results panes, for find all and find in files, and the folder view's folder.
+    link.clearResultsPane = [](int pane) { ClearResultsPane(g_mainState, pane); };
+    link.addResultsLine = &AddResultsPaneLine;
+    link.showResultsPaneSearching = &ShowResultsPaneSearching;
+    link.showSearchStatus = &ShowSearchStatus;
+    link.folderViewPath = [](wchar_t* path) {
+        CFolderView* view = g_mainState.folderView;
+        return view && view->GetCurrentPath(path);
+    };
 }
