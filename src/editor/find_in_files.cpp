@@ -28,13 +28,13 @@ namespace {
 constexpr int kSearchingTextId = 7;        // "Searching %s"
 constexpr int kStoppedTextId = 10;
 constexpr int kSummaryTextId = 11;         // hits, files with hits, files searched
-constexpr int kNoDocumentFolderTextId = 140;
-constexpr int kUntitledFolderTextId = 141;
-constexpr int kNoFolderViewFolderTextId = 142;
-constexpr int kNoSuchFolderTextId = 143;   // the folder
-constexpr int kPaneBusyTextId = 144;       // the pane's number, 1 or 2
-constexpr int kUnsearchableTextId = 145;
-constexpr int kCannotStartTextId = 146;
+constexpr int kNoDocumentFolderTextId = 300;
+constexpr int kUntitledFolderTextId = 301;
+constexpr int kNoFolderViewFolderTextId = 302;
+constexpr int kNoSuchFolderTextId = 303;   // the folder
+constexpr int kPaneBusyTextId = 304;       // the pane's number, 1 or 2
+constexpr int kUnsearchableTextId = 305;
+constexpr int kCannotStartTextId = 306;
 
 // What is read from a file at once. Most source files fit in one block, so that a
 // file costs one read.

@@ -117,8 +117,11 @@ EditDoc* OpenUntitledDoc(LPARAM data, const wchar_t* name)
     const int count = DocTabs::TabCount(*tabs);
     for (int i = 0; i < count; ++i) {
         EditDoc* doc = DocTabs::DocAt(*tabs, i);
-        if (doc && reinterpret_cast<LPARAM>(doc) == data)
-            return !doc->path[0] && doc->title && std::wcscmp(doc->title, name) == 0 ? doc : nullptr;
+        if (!doc || reinterpret_cast<LPARAM>(doc) != data)
+            continue;
+        // An untitled document is listed by its title, else by the name after path[0].
+        const wchar_t* listed = doc->title ? doc->title : doc->path + 1;
+        return !doc->path[0] && std::wcscmp(listed, name) == 0 ? doc : nullptr;
     }
     return nullptr;
 }
