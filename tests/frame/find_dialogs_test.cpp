@@ -6,6 +6,7 @@
 #include <Scintilla.h>
 
 #include <string>
+#include <vector>
 
 #include "core/search_record.h"
 #include "core/settings.h"
@@ -21,6 +22,7 @@
 
 #include "frame_window.h"
 
+using ovrik_test::DialogAnswerer;
 using ovrik_test::HoldForScreenshot;
 using ovrik_test::PumpMessages;
 using ovrik_test::TextOf;
@@ -375,6 +377,98 @@ TEST_F(FindDialogFixture, FindInFilesOffersTheFolderSourcesAndChecksItsFields)
     EXPECT_EQ(2u, (g_mainState.search.flags & kFolderSourceMask) >> kFolderSourceShift);
     ASSERT_TRUE(WaitForFindInFiles(0, 10000));
     g_mainState.hasBuildTool = savedBuildTool;
+}
+
+// Find in files into the real results panes: a folder that cannot be worked out is
+// told and clears nothing; a pane still being filled refuses a second search; the
+// stop button ends a search with the summary and the notice.
+TEST_F(FindDialogFixture, FindInFilesFillsTheRealPaneAndAPaneInUseRefusesASecondSearch)
+{
+    HWND list = g_mainState.outputLists[1];
+    ASSERT_NE(list, nullptr);
+    auto lines = [list] {
+        std::vector<std::wstring> texts;
+        const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            wchar_t text[1024] = {};
+            SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+            texts.push_back(text);
+        }
+        return texts;
+    };
+    HWND toolbar = GetDlgItem(g_mainState.findResultsPanel2, 100);   // the pane's stop, clear, open all
+    constexpr int kStop = 801;
+    for (int i = 0; i < 200; ++i)
+        MakeFile((L"f" + std::to_wstring(1000 + i) + L".txt").c_str(), "a needle\r\n");
+
+    // The current document is untitled: its folder is no folder, and the pane keeps its lines.
+    AddResultsLine(g_mainState, L"an earlier line", 1);
+    g_mainState.search.flags = kSecondPane | (1u << kFolderSourceShift);
+    Command(147);
+    ASSERT_NE(Dialog(), nullptr);
+    SetItemText(C::kFindCombo, L"needle");
+    {
+        DialogAnswerer answers;
+        answers.Push(IDOK);
+        Click(C::kStart);
+        ASSERT_EQ(1u, answers.SeenDialogs().size());
+        EXPECT_NE(std::wstring::npos, answers.SeenDialogs()[0].text.find(L"has not been saved yet"));
+    }
+    EXPECT_NE(Dialog(), nullptr);
+    EXPECT_EQ(std::vector<std::wstring>{L"an earlier line"}, lines());
+
+    // A typed folder. The worker waits for this thread to serve its first message,
+    // so the search is still running when the second one is asked for.
+    SendMessageW(Item(C::kFolderCombo), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    SetItemText(C::kFolderCombo, dir.Path().c_str());
+    Click(C::kStart);
+    EXPECT_EQ(nullptr, Dialog());
+    EXPECT_TRUE(lines().empty());
+    EXPECT_TRUE(FindInFilesBusy(1));
+    Command(147);
+    ASSERT_NE(Dialog(), nullptr);
+    SetItemText(C::kFindCombo, L"needle");
+    SetItemText(C::kFolderCombo, dir.Path().c_str());
+    {
+        DialogAnswerer answers;
+        answers.Push(IDOK);
+        Click(C::kStart);
+        ASSERT_EQ(1u, answers.SeenDialogs().size());
+        EXPECT_NE(std::wstring::npos, answers.SeenDialogs()[0].text.find(L"Find Results 2 is still being filled"));
+    }
+    EXPECT_NE(Dialog(), nullptr);
+    CloseFindDialog(Dialog());
+
+    SendMessageW(g_mainState.findResultsPanel2, WM_COMMAND, kStop, 0);
+    ASSERT_TRUE(WaitForFindInFiles(1, 20000));
+    std::vector<std::wstring> stopped = lines();
+    ASSERT_GE(stopped.size(), 2u);
+    EXPECT_EQ(L"Search stopped.", stopped.back());
+    EXPECT_NE(std::wstring::npos, stopped[stopped.size() - 2].find(L" files searched)."));
+    EXPECT_FALSE(SendMessageW(toolbar, TB_ISBUTTONENABLED, kStop, 0));
+
+    // Run to its end, every file is listed in the pane, and the stop button is off again.
+    Command(147);
+    ASSERT_NE(Dialog(), nullptr);
+    SetItemText(C::kFindCombo, L"needle");
+    SetItemText(C::kFolderCombo, dir.Path().c_str());
+    Click(C::kStart);
+    ASSERT_TRUE(WaitForFindInFiles(1, 20000));
+    const std::vector<std::wstring> all = lines();
+    ASSERT_EQ(201u, all.size());
+    EXPECT_EQ(dir.File(L"f1000.txt") + L"(1): a needle", all[0]);
+    EXPECT_EQ(L"200 matches in 200 files (200 files searched).", all.back());
+    EXPECT_FALSE(SendMessageW(toolbar, TB_ISBUTTONENABLED, kStop, 0));
+    HoldForScreenshot("find_in_files_results");
+
+    // Closing the window while a search runs stops it and waits for it.
+    Command(147);
+    SetItemText(C::kFindCombo, L"needle");
+    SetItemText(C::kFolderCombo, dir.Path().c_str());
+    Click(C::kStart);
+    ASSERT_TRUE(FindInFilesBusy(1));
+    DestroyMainWindow();
+    EXPECT_FALSE(FindInFilesBusy(1));
 }
 
 TEST_F(FindDialogFixture, FindAllAndMarkAllWorkOnTheDocumentsAndCloseTheDialog)

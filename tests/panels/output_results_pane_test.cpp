@@ -28,7 +28,8 @@ using ovrik_test::PumpMessages;
 
 namespace {
 
-// The bottom panel of the real main window, shown on one of its pages.
+// The bottom panel of the real main window, shown on one of its pages (0 output,
+// 1 and 2 the results panes).
 struct PanesFixture : RealMainWindowFixture {
     void ShowPage(int page)
     {
@@ -86,7 +87,7 @@ TEST_F(PanesFixture, ResultsPagesHoldTheirToolbarAndListAndClearingEmptiesThem)
         EXPECT_TRUE(SendMessageW(toolbar, TB_ISBUTTONENABLED, kClearResultsCommand, 0));
         EXPECT_TRUE(SendMessageW(toolbar, TB_ISBUTTONENABLED, kOpenAllResultsCommand, 0));
     }
-    ShowPage(2);
+    ShowPage(1);
     RECT page = {};
     RECT list = {};
     GetClientRect(Page(0), &page);
@@ -136,7 +137,7 @@ TEST_F(PanesFixture, AResultLineOpensItsFileAtItsLineAndOpenAllOpensEachFileOnce
     Add(1, L"");
     Add(1, other + L"(3): line 3 (and): more");
     Add(1, inParens + L"(20): line 20");
-    ShowPage(3);
+    ShowPage(2);
     HoldForScreenshot("results_pane_files");
 
     // Enter opens the selected line.
@@ -262,8 +263,7 @@ TEST_F(PanesFixture, TheOutputEditorIsAReadOnlyErrorListThatOpensTheFilesItsLine
     EXPECT_EQ(absolute, g_pendingLocationRequests[0].path);
     EXPECT_EQ(dir.File(L"proj") + L"\\bin\\app.exe", g_pendingLocationRequests[1].path);
 
-    // A double click in the editor goes the same way.
-    ShowPage(1);
+    ShowPage(0);
     HoldForScreenshot("output_pane");
 }
 
