@@ -17,7 +17,9 @@
 #include "editor/frame_link.h"
 #include "frame/frame_parts.h"
 #include "frame/pending_commands_handlers.h"
+#include "frame/main_window.h"
 #include "frame/status_bar.h"
+#include "frame/tab_host.h"
 #include "support/test_support.h"
 
 #include "frame_window.h"
@@ -459,6 +461,9 @@ TEST_F(FindDialogFixture, FindInFilesFillsTheRealPaneAndAPaneInUseRefusesASecond
     EXPECT_EQ(dir.File(L"f1000.txt") + L"(1): a needle", all[0]);
     EXPECT_EQ(L"200 matches in 200 files (200 files searched).", all.back());
     EXPECT_FALSE(SendMessageW(toolbar, TB_ISBUTTONENABLED, kStop, 0));
+    g_mainState.config1 |= Config1::kBottomPanel;
+    CTabHost::Select(*g_mainState.bottomHost, 2);
+    LayoutMainWindow(g_mainState);
     HoldForScreenshot("find_in_files_results");
 
     // Closing the window while a search runs stops it and waits for it.
