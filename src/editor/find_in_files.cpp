@@ -453,7 +453,11 @@ int SearchOneFile(const FindInFilesJob& job, const wchar_t* path, size_t blockSi
         return -1;
     // Each block needs room for a match across its end; the carried bytes come first.
     blockSize = std::max<size_t>(blockSize, 2 * m + 2);
-    std::vector<char> storage(blockSize + kCarryLimit + m + 2);
+    // Each thread keeps its buffer from file to file: a fresh megabyte per file
+    // costs more than searching it.
+    thread_local std::vector<char> storage;
+    if (storage.size() < blockSize + kCarryLimit + m + 2)
+        storage.resize(blockSize + kCarryLimit + m + 2);
     char* buffer = storage.data();
     const uint8_t* fold = job.matchCase ? g_fold.same : g_fold.lower;
     const auto* pattern = reinterpret_cast<const uint8_t*>(job.pattern);
