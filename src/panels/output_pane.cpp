@@ -18,7 +18,7 @@
 #include "editor/editor_setup.h"
 #include "editor/language_table.h"
 #include "editor/style_theme.h"
-#include "frame/pending_newopen_deps.h"
+#include "frame/shell_helpers.h"
 #include "frame/status_bar.h"
 
 namespace {

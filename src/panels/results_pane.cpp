@@ -15,7 +15,7 @@
 #include "editor/doc_tabs.h"
 #include "editor/edit_doc.h"
 #include "editor/style_theme.h"
-#include "frame/pending_commands_handlers.h"
+#include "frame/panel_pages.h"
 #include "frame/status_bar.h"
 
 namespace {

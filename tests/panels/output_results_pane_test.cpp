@@ -14,7 +14,6 @@
 #include "editor/edit_doc.h"
 #include "editor/frame_link.h"
 #include "frame/main_window.h"
-#include "frame/pending_newopen_deps.h"
 #include "frame/tab_host.h"
 #include "panels/output_pane.h"
 #include "panels/results_pane.h"
@@ -253,15 +252,10 @@ TEST_F(PanesFixture, TheOutputEditorIsAReadOnlyErrorListThatOpensTheFilesItsLine
               SendMessageW(editor, SCI_GETSELECTIONEND, 0, 0));
 
     // "Linking " and "OutputFile " show their file in the folder panel and open nothing.
-    g_pendingLocationRequests.clear();
     const int tabs = DocTabs::TabCount(*g_mainState.docTabs);
     OpenFromOutputLine(g_mainState.outputPanel, OutputLineOf(("Linking " + narrow(absolute) + "\r\n").c_str()));
     OpenFromOutputLine(g_mainState.outputPanel, OutputLineOf("OutputFile bin\\app.exe\r\n"));
     EXPECT_EQ(tabs, DocTabs::TabCount(*g_mainState.docTabs));
-    ASSERT_EQ(2u, g_pendingLocationRequests.size());
-    EXPECT_EQ(0, g_pendingLocationRequests[0].mode);
-    EXPECT_EQ(absolute, g_pendingLocationRequests[0].path);
-    EXPECT_EQ(dir.File(L"proj") + L"\\bin\\app.exe", g_pendingLocationRequests[1].path);
 
     ShowPage(0);
     HoldForScreenshot("output_pane");
