@@ -17,7 +17,7 @@
 #include "editor/doc_tabs.h"
 #include "editor/edit_doc.h"
 #include "frame/status_bar.h"
-#include "panels/pending_output_pane.h"
+#include "panels/output_pane.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "core/ini_file.h"
 #include "core/text_convert.h"
 #include "editor/edit_doc.h"
-#include "panels/pending_output_pane.h"
+#include "panels/output_pane.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "editor/doc_tabs.h"
 #include "editor/document_view.h"
 #include "editor/edit_doc.h"
-#include "panels/pending_output_pane.h"
+#include "panels/output_pane.h"
 
 EditDoc* FindProjectDocument(DocTabs& tabs)
 {

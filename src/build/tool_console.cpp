@@ -6,7 +6,7 @@
 
 #include "core/text_convert.h"
 #include "core/themed_message_box.h"
-#include "panels/pending_output_pane.h"
+#include "panels/output_pane.h"
 
 namespace {
 

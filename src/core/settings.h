@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -123,6 +124,10 @@ struct MainFrameState {
     HDC measureDC = nullptr;
     int32_t widestLine[3] = {};
     HWND outputLists[3] = {};
+    // Non-zero while a find-in-files search writes into results pane 0 or 1 (set
+    // when it starts and cleared when it ends); the pane's stop button clears it
+    // and the search's worker ends at its next look.
+    std::atomic<uint8_t> resultsPaneRunning[2] = {};
     int32_t statusParts[14] = {};
     HistoryList filesHistory;
     HistoryList projectsHistory;

@@ -16,7 +16,7 @@
 #include "editor/doc_tabs.h"
 #include "editor/edit_doc.h"
 #include "editor/frame_link.h"
-#include "editor/pending_find_in_files.h"
+#include "editor/find_in_files.h"
 
 namespace {
 
@@ -481,7 +481,11 @@ void FindAllFromDialog(HWND dialog, bool allDocuments)
     SearchRecord& search = g_mainState.search;
     if (!ReadFindOptions(dialog, search, false))
         return;
-    FrameClearResultsPane((search.flags & SearchFlag::kSecondPane) ? 1 : 0);
+    const int pane = (search.flags & SearchFlag::kSecondPane) ? 1 : 0;
+    // The lines of a search still filling the pane must not mix with these.
+    if (RefuseBusyResultsPane(dialog, pane))
+        return;
+    FrameClearResultsPane(pane);
     if (g_mainState.docTabs)
         FindAllInDocs(*g_mainState.docTabs, search, allDocuments);
     CloseFindDialog(dialog);

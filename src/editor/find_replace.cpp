@@ -13,7 +13,6 @@
 #include "editor/edit_doc.h"
 #include "editor/editor_setup.h"
 #include "editor/frame_link.h"
-#include "editor/pending_search.h"
 
 namespace {
 
@@ -446,13 +445,7 @@ int EditDoc::FindAllLines(EditDoc& doc, const SearchRecord& search)
         entry += std::to_wstring(line + 1);
         entry += L"): ";
         entry += Utf8ToWide(LineText(doc, line));
-        AddResultsLine(g_mainState, entry.c_str(), pane);
         // An untitled document has no path to open: the line keeps the document itself.
-        HWND list = g_mainState.outputLists[pane];
-        if (list && !doc.path[0]) {
-            const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-            if (count > 0)
-                SendMessageW(list, LB_SETITEMDATA, static_cast<WPARAM>(count - 1), reinterpret_cast<LPARAM>(&doc));
-        }
+        AddResultsLine(g_mainState, entry.c_str(), pane, doc.path[0] ? nullptr : &doc);
     });
 }

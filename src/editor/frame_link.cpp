@@ -111,3 +111,29 @@ bool FramePickFolder(HWND owner, wchar_t* path, int itemId)
 {
     return g_frameLink.pickFolder && g_frameLink.pickFolder(owner, path, itemId);
 }
+
+int AddResultsLine(MainFrameState&, const wchar_t* text, int pane, EditDoc* doc, HDC measure)
+{
+    if (!g_frameLink.addResultsLine || !text || pane < 0 || pane > 1)
+        return -1;
+    return g_frameLink.addResultsLine(text, pane, doc, measure);
+}
+
+void FrameShowResultsPaneSearching(int pane, bool searching)
+{
+    if (g_frameLink.showResultsPaneSearching)
+        g_frameLink.showResultsPaneSearching(pane, searching);
+}
+
+void FrameShowSearchStatus(int pane, const wchar_t* text)
+{
+    if (g_frameLink.showSearchStatus)
+        g_frameLink.showSearchStatus(pane, text);
+}
+
+bool FrameFolderViewPath(wchar_t* path)
+{
+    if (path)
+        path[0] = 0;
+    return path && g_frameLink.folderViewPath && g_frameLink.folderViewPath(path);
+}

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 struct EditDoc;
+struct MainFrameState;
 
 // What a status-bar refresh covers (bits of FrameUpdateStatusBar's argument).
 inline constexpr int kStatusDocument = 1;   // line ends, encoding, insert/overtype, language
@@ -49,6 +50,20 @@ struct FrameLink {
     void (*removeSymbolTreeFor)(EditDoc& doc) = nullptr;
     void (*rebuildSymbolTree)(EditDoc& doc) = nullptr;
     void (*destroyAllSymbolTrees)() = nullptr;
+
+    // ---- what find all and find in files need of the results panes (callable from
+    // a search's worker thread: the panes do their work on the interface thread)
+    // Adds a line to find-results pane 0 or 1; doc: the untitled document the line
+    // was found in (reached from the line without a path); measure: a device context
+    // of the calling thread to measure the line in (null: the panes' own, interface
+    // thread only). The line's index, -1 when it was not added.
+    int (*addResultsLine)(const wchar_t* text, int pane, EditDoc* doc, HDC measure) = nullptr;
+    // Enables the pane's stop button while a search writes into it, disables it after.
+    void (*showResultsPaneSearching)(int pane, bool searching) = nullptr;
+    // Shows a search's progress in the first part of the status bar.
+    void (*showSearchStatus)(int pane, const wchar_t* text) = nullptr;
+    // The folder the folder view shows (MAX_PATH characters); false when there is none.
+    bool (*folderViewPath)(wchar_t* path) = nullptr;
 };
 
 void SetFrameLink(const FrameLink& link);
@@ -75,3 +90,10 @@ void FrameClearResultsPane(int pane);
 void FrameSaveDialogPos(HWND dialog, int kind);
 void FrameRestoreDialogPos(HWND dialog, int kind);
 bool FramePickFolder(HWND owner, wchar_t* path, int itemId);
+// Adds a line to find-results pane 0 or 1 (see FrameLink::addResultsLine); -1 when
+// there is no pane.
+int AddResultsLine(MainFrameState& state, const wchar_t* text, int pane, EditDoc* doc = nullptr,
+                   HDC measure = nullptr);
+void FrameShowResultsPaneSearching(int pane, bool searching);
+void FrameShowSearchStatus(int pane, const wchar_t* text);
+bool FrameFolderViewPath(wchar_t* path);

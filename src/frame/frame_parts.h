@@ -67,6 +67,8 @@ struct FrameParts {
     // 3 snippets, 4 help browser, 5 output, 6 and 7 the two find-results panes. The page is a
     // child of the given window; a null entry gives an empty page with its caption.
     HWND (*createPanelPage[8])(HWND parent) = {};
+    // Styles the output pane's editor: when the pane is made and after every theme change.
+    void (*applyOutputStyles)(HWND editor) = nullptr;
     // The folder view (MainFrameState::folderView, null while there is none). The folder
     // panel answers its private messages itself (1125 the object, 1127 save its state)
     // and takes the side panel's right clicks on its tab as a forwarded WM_NOTIFY.

@@ -41,7 +41,6 @@
 #include "frame/open_files.h"
 #include "frame/theme_mode.h"
 #include "frame/web_page.h"
-#include "frame/pending_startup.h"
 #include "frame/session_commands.h"
 #include "frame/user_tools.h"
 

@@ -20,6 +20,7 @@
 #include "editor/doc_tabs.h"
 #include "editor/document_view.h"
 #include "editor/edit_doc.h"
+#include "editor/find_in_files.h"
 #include "editor/frame_link.h"
 #include "editor/text_string.h"
 #include "frame/accelerators.h"
@@ -37,9 +38,7 @@
 #include "frame/style_menu.h"
 #include "frame/panel_pages.h"
 #include "frame/popup_menus.h"
-#include "frame/pending_find_deps.h"
 #include "frame/shell_helpers.h"
-#include "frame/pending_startup.h"
 #include "frame/status_popups.h"
 #include "editor/session_file.h"
 #include "frame/session_commands.h"
@@ -706,7 +705,6 @@ void InstallFrameLink()
     link.tabStripClass = L"TabCtrlEx";
     link.newDocument = [] { return NewDocument(g_mainState, nullptr); };
     link.showPopupMenu = [](HWND owner, int x, int y, int menuId) { return ShowPopupMenu(owner, x, y, menuId, false); };
-    link.clearResultsPane = [](int pane) { ClearResultsPane(g_mainState, pane); };
     link.saveDialogPos = [](HWND dialog, int kind) { SaveDialogPos(g_mainState, dialog, kind); };
     link.restoreDialogPos = [](HWND dialog, int kind) { RestoreDialogPos(g_mainState, dialog, kind); };
     link.pickFolder = &PickFolder;
@@ -761,8 +759,8 @@ bool OnCreateMainWindow(MainFrameState& state, HWND window)
     state.outputPanel = AddPanelPage(state, *state.bottomHost, 5, kBottomPageImage);
     if (state.outputPanel) {
         state.outputEditor = GetDlgItem(state.outputPanel, kOutputEditorId);
-        if (state.outputEditor)
-            ApplyOutputStyles(state.outputEditor);
+        if (state.outputEditor && g_frameParts.applyOutputStyles)
+            g_frameParts.applyOutputStyles(state.outputEditor);
     }
     state.findResultsPanel1 = AddPanelPage(state, *state.bottomHost, 6, kBottomPageImage + 1);
     state.findResultsPanel2 = AddPanelPage(state, *state.bottomHost, 7, kBottomPageImage + 2);
@@ -912,6 +910,8 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         ApplyWindowTheme(window, true, true);
         return 0;
     case WM_DESTROY:
+        // A find in files still writing into a results pane ends before the panes go.
+        StopFindInFiles();
         ReleaseDocuments(state);
         PostQuitMessage(0);
         return 0;

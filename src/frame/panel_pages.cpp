@@ -74,52 +74,18 @@ void ShowPanelPage(MainFrameState& state, const PanelFields& panel, CTabHost* ho
 // ---- the stand-in pages of parts that are not in the program
 
 constexpr wchar_t kPageClass[] = L"OvrikPanelPage";
-constexpr int kOutputEditorId = 0x320;
-constexpr int kResultsListId = 800;
-constexpr int kResultsToolbarId = 100;
-
-// Fits the page's known children to its client area.
-LRESULT CALLBACK EmptyPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_SIZE: {
-        const int width = LOWORD(lParam);
-        const int height = HIWORD(lParam);
-        if (HWND editor = GetDlgItem(page, kOutputEditorId))
-            MoveWindow(editor, 0, 0, width, height, TRUE);
-        int top = 0;
-        if (HWND toolbar = GetDlgItem(page, kResultsToolbarId)) {
-            RECT bar = {};
-            GetWindowRect(toolbar, &bar);
-            top = bar.bottom - bar.top;
-            MoveWindow(toolbar, 0, 0, width, top, TRUE);
-        }
-        if (HWND list = GetDlgItem(page, kResultsListId))
-            MoveWindow(list, 0, top, width, std::max(0, height - top), TRUE);
-        return 0;
-    }
-    default:
-        return DefWindowProcW(page, message, wParam, lParam);
-    }
-}
 
 bool RegisterPageClass(HINSTANCE instance)
 {
     WNDCLASSW wc = {};
     if (GetClassInfoW(instance, kPageClass, &wc))
         return true;
-    wc.lpfnWndProc = EmptyPageProc;
+    wc.lpfnWndProc = DefWindowProcW;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = kPageClass;
     return RegisterClassW(&wc) != 0;
-}
-
-HWND Child(const wchar_t* className, DWORD style, HWND parent, int id)
-{
-    return CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
 }
 
 } // namespace
@@ -172,20 +138,6 @@ HWND CreatePanelPage(int dialogId, HWND parent)
     HINSTANCE instance = GetModuleHandleW(nullptr);
     if (!RegisterPageClass(instance))
         return nullptr;
-    HWND page = CreateWindowExW(0, kPageClass, BuiltinPageCaption(dialogId), WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0,
-                                0, parent, nullptr, instance, nullptr);
-    if (!page)
-        return nullptr;
-    if (dialogId == 5) {
-        Child(L"Scintilla", WS_CLIPSIBLINGS, page, kOutputEditorId);
-    } else if (dialogId == 6 || dialogId == 7) {
-        HWND toolbar =
-            Child(TOOLBARCLASSNAMEW, TBSTYLE_FLAT | CCS_NORESIZE | CCS_NODIVIDER | CCS_NOPARENTALIGN, page, kResultsToolbarId);
-        if (toolbar) {
-            SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-            SetWindowPos(toolbar, nullptr, 0, 0, 0, 24, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        }
-        Child(L"ListBoxEx", WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY, page, kResultsListId);
-    }
-    return page;
+    return CreateWindowExW(0, kPageClass, BuiltinPageCaption(dialogId), WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0,
+                           parent, nullptr, instance, nullptr);
 }

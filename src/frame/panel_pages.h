@@ -23,9 +23,7 @@ void UpdateToolbarButtons(MainFrameState& state, int mode);
 
 // Page dialog ids: 1 folders, 2 symbols, 3 snippets, 4 help browser, 5 output, 6 and
 // 7 the two find-results panes. A page the panels supply is theirs; any other is an
-// empty page with its caption as window text, which still holds what the main window
-// looks for on it: the output page the output editor (id 0x320), the results pages
-// their list box (id 800) and toolbar (id 100).
+// empty page with its caption as window text.
 HWND CreatePanelPage(int dialogId, HWND parent);
 // The built-in caption of a page dialog, empty for an unknown id.
 const wchar_t* BuiltinPageCaption(int dialogId);

@@ -32,7 +32,6 @@
 #include "frame/organize_favorites.h"
 #include "frame/status_bar.h"
 #include "frame/default_snippets.h"
-#include "frame/pending_startup.h"
 #include "frame/web_page.h"
 
 MenuIconCache* g_menuIconCache = nullptr;

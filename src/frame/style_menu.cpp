@@ -8,7 +8,6 @@
 #include "frame/command_ids.h"
 #include "frame/frame_parts.h"
 #include "frame/main_window.h"
-#include "frame/pending_startup.h"
 
 #include <commctrl.h>
 
@@ -63,6 +62,6 @@ void RecolorPanels(MainFrameState& state)
     if (g_frameParts.applyFolderViewColors)
         g_frameParts.applyFolderViewColors(state.folderView);
     Repaint(state.folderPanel);
-    if (state.outputEditor)
-        ApplyOutputStyles(state.outputEditor);
+    if (state.outputEditor && g_frameParts.applyOutputStyles)
+        g_frameParts.applyOutputStyles(state.outputEditor);
 }

@@ -1,10 +1,13 @@
 #include "panels/panel_parts.h"
 
+#include "core/settings.h"
 #include "editor/frame_link.h"
 #include "frame/frame_parts.h"
 #include "panels/ctags_runner.h"
 #include "panels/folder_panel.h"
 #include "panels/folder_view.h"
+#include "panels/output_pane.h"
+#include "panels/results_pane.h"
 #include "panels/help_browser.h"
 #include "panels/snippets_panel.h"
 #include "panels/symbol_tree.h"
@@ -39,6 +42,10 @@ void InstallPanelParts(FrameParts& parts)
     parts.createPanelPage[1] = &CreateFolderPanel;
     parts.createPanelPage[2] = &CreateSymbolPanelPage;
     parts.createPanelPage[kSnippetsDialogId] = &CreateSnippetsPage;
+    parts.createPanelPage[5] = &CreateOutputPage;
+    parts.createPanelPage[6] = &CreateFirstResultsPage;
+    parts.createPanelPage[7] = &CreateSecondResultsPage;
+    parts.applyOutputStyles = &ApplyOutputStyles;
     parts.createPanelPage[kHelpBrowserDialogId] = &CreateHelpBrowserPage;
     // The page's procedure is called directly, as the page's own message would be.
     parts.navigateHelpPage = [](HWND page, const wchar_t* url) {
@@ -93,5 +100,14 @@ void InstallPanelLink(FrameLink& link)
     link.destroyAllSymbolTrees = [] {
         if (SymbolPanel* panel = GetSymbolPanel())
             DestroyAllSymbolTrees(*panel);
+    };
+    // The results panes, for find all and find in files, and the folder view's folder.
+    link.clearResultsPane = [](int pane) { ClearResultsPane(g_mainState, pane); };
+    link.addResultsLine = &AddResultsPaneLine;
+    link.showResultsPaneSearching = &ShowResultsPaneSearching;
+    link.showSearchStatus = &ShowSearchStatus;
+    link.folderViewPath = [](wchar_t* path) {
+        CFolderView* view = g_mainState.folderView;
+        return view && view->GetCurrentPath(path);
     };
 }

@@ -5,5 +5,6 @@ struct FrameParts;
 struct FrameLink;
 
 void InstallPanelParts(FrameParts& parts);
-// What the editor asks of the panels: the documents' symbol trees.
+// What the editor asks of the panels: the documents' symbol trees, the results
+// panes and the folder view's folder.
 void InstallPanelLink(FrameLink& link);

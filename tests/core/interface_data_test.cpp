@@ -310,6 +310,9 @@ TEST(BuiltinStrings, FormatsTakeWhatTheirCallersPass)
         {271, L"%s"},      // a folder where no new file can be made
         {276, L"%s"},      // a path typed into the folder view's path bar
         {292, L"%s"},      // the path of an installer that cannot be started
+        {301, L"%s"},      // an untitled document whose folder find in files cannot search
+        {303, L"%s"},      // a folder find in files cannot find
+        {304, L"%d"},      // the results pane still being filled, 1 or 2
         {380, L"%s"},      // favorite.xml, when the ini favorites cannot be moved into it
         {381, L"%s"},      // favorite.xml, unreadable when the organize dialog loads it
         {382, L"%s"},      // favorite.xml, when the organize dialog cannot save it

@@ -14,9 +14,10 @@
 #include "editor/edit_doc.h"
 #include "frame/main_window.h"
 #include "frame/status_bar.h"
-#include "editor/pending_search.h"
 #include "support/test_support.h"
 #include "tabs_fixture.h"
+
+#include "results_capture.h"
 
 using ovrik_test::ChooseInFileDialog;
 using ovrik_test::DialogAnswerer;
@@ -382,28 +383,27 @@ TEST_F(TabsFixture, FindAllCountsMatchesFilesAndSearchedDocumentsAndListsEachHit
     SearchRecord search;
     search.flags = 0x100;   // the second results pane
     lstrcpyW(search.findText, L"needle");
-    ClearResultsLines();
+    ResultsCapture results;
 
     const FindAllCounts all = FindAllInDocs(tabs, search, true);
     EXPECT_EQ(4, all.total);
     EXPECT_EQ(2, all.files);
     EXPECT_EQ(5, all.searched);
-    const auto& lines = ResultsLines(1);
+    const auto lines = results.Texts(1);
     ASSERT_EQ(5u, lines.size());
     EXPECT_EQ(dir.File(L"f1.txt") + L"(1): beta needle\n", lines[0]);
     EXPECT_EQ(lines[1], lines[2]);   // a line with two hits is listed once per hit
     EXPECT_EQ(L"4 matches in 2 files (5 files searched).", lines[4]);
-    EXPECT_TRUE(ResultsLines(0).empty());
+    EXPECT_TRUE(results.Lines(0).empty());
 
     // Only the current document (the last opened has no match).
-    ClearResultsLines();
+    results.Clear();
     search.flags = 0;
     const FindAllCounts one = FindAllInDocs(tabs, search, false);
     EXPECT_EQ(0, one.total);
     EXPECT_EQ(1, one.searched);
-    ASSERT_EQ(1u, ResultsLines(0).size());
-    EXPECT_EQ(L"0 matches in 0 files (1 files searched).", ResultsLines(0)[0]);
-    ClearResultsLines();
+    ASSERT_EQ(1u, results.Lines(0).size());
+    EXPECT_EQ(L"0 matches in 0 files (1 files searched).", results.Lines(0)[0].text);
 }
 
 TEST_F(TabsFixture, ReplaceAllSumsOverItsScopeAndAnUnknownScopeReplacesNothing)

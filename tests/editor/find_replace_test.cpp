@@ -10,9 +10,9 @@
 #include "editor/edit_doc.h"
 #include "editor/find_replace.h"
 #include "editor/frame_link.h"
-#include "editor/pending_search.h"
 #include "support/test_support.h"
 
+#include "results_capture.h"
 #include "test_doc.h"
 
 namespace {
@@ -331,24 +331,26 @@ TEST_F(FindFixture, FindAllLinesListsEachHitWithItsLine)
 {
     t.SetPath(L"C:\\work\\list.txt");
     t.window.SetText("aaa b aa\r\nnone\r\nlast a");
-    ClearResultsLines();
+    ResultsCapture results;
     EXPECT_EQ(4, EditDoc::FindAllLines(t.doc, Record(L"a+", kRegex | kSecondPane)));
-    const auto& lines = ResultsLines(1);
+    const auto lines = results.Texts(1);
     ASSERT_EQ(4u, lines.size());
     EXPECT_EQ(L"C:\\work\\list.txt(1): aaa b aa\r\n", lines[0]);
     EXPECT_EQ(lines[0], lines[1]);   // a line is listed once per match
     EXPECT_EQ(L"C:\\work\\list.txt(3): last a", lines[2]);
     EXPECT_EQ(lines[2], lines[3]);
-    EXPECT_TRUE(ResultsLines(0).empty());
+    EXPECT_TRUE(results.Lines(0).empty());
+    EXPECT_EQ(nullptr, results.Lines(1)[0].doc);   // a file's line is opened by its path
 
-    // An untitled document is listed by its title; "$" lists every line once.
-    ClearResultsLines();
+    // An untitled document is listed by its title and reached by the line itself;
+    // "$" lists every line once.
+    results.Clear();
     t.doc.path[0] = 0;
     t.doc.title = L"Untitled 3";
     EXPECT_EQ(3, EditDoc::FindAllLines(t.doc, Record(L"$", kRegex)));
-    ASSERT_EQ(3u, ResultsLines(0).size());
-    EXPECT_EQ(L"Untitled 3(2): none\r\n", ResultsLines(0)[1]);
-    ClearResultsLines();
+    ASSERT_EQ(3u, results.Lines(0).size());
+    EXPECT_EQ(L"Untitled 3(2): none\r\n", results.Lines(0)[1].text);
+    EXPECT_EQ(&t.doc, results.Lines(0)[1].doc);
 }
 
 TEST_F(FindFixture, SearchTextIsTheOneLineSelectionOrTheWordAtTheCaret)

@@ -6,19 +6,25 @@
 #include <Scintilla.h>
 
 #include <string>
+#include <vector>
 
 #include "core/search_record.h"
 #include "core/settings.h"
 #include "editor/doc_tabs.h"
 #include "editor/edit_doc.h"
 #include "editor/find_dialogs.h"
+#include "editor/find_in_files.h"
 #include "editor/frame_link.h"
+#include "frame/frame_parts.h"
 #include "frame/pending_commands_handlers.h"
+#include "frame/main_window.h"
 #include "frame/status_bar.h"
+#include "frame/tab_host.h"
 #include "support/test_support.h"
 
 #include "frame_window.h"
 
+using ovrik_test::DialogAnswerer;
 using ovrik_test::HoldForScreenshot;
 using ovrik_test::PumpMessages;
 using ovrik_test::TextOf;
@@ -340,8 +346,9 @@ TEST_F(FindDialogFixture, FindInFilesOffersTheFolderSourcesAndChecksItsFields)
     ASSERT_NE(Dialog(), nullptr);
     EXPECT_TRUE(GetFocus() == folders || GetParent(GetFocus()) == folders);
     // No text: it stays too.
+    const std::wstring folder = dir.Path();
     SetItemText(C::kFindCombo, L"");
-    SetItemText(C::kFolderCombo, L"C:\\some\\folder");
+    SetItemText(C::kFolderCombo, folder.c_str());
     Click(C::kStart);
     ASSERT_NE(Dialog(), nullptr);
 
@@ -354,20 +361,119 @@ TEST_F(FindDialogFixture, FindInFilesOffersTheFolderSourcesAndChecksItsFields)
     EXPECT_EQ(0u, g_mainState.search.flags & kFolderSourceMask);
     EXPECT_FALSE(g_mainState.search.flags & kSubfolders);
     EXPECT_STREQ(L"needle", g_mainState.findHistory.items[0]);
-    EXPECT_STREQ(L"C:\\some\\folder", g_mainState.findWhereHistory.items[0]);
+    EXPECT_STREQ(folder.c_str(), g_mainState.findWhereHistory.items[0]);
     EXPECT_STREQ(L"*.*", g_mainState.findTypeHistory.items[0]);
     EXPECT_STREQ(L"*.*", g_mainState.findFilesFilter);
+    ASSERT_TRUE(WaitForFindInFiles(0, 10000));
 
     // Next time the history entry is chosen; a fixed entry chosen gives its source.
+    ASSERT_TRUE(g_frameParts.folderViewBrowse(g_mainState.folderView, folder.c_str()));
     g_mainState.hasBuildTool = 0;
     Command(147);
     ASSERT_EQ(3, SendMessageW(Item(C::kFolderCombo), CB_GETCOUNT, 0, 0));
-    EXPECT_EQ(L"C:\\some\\folder", ItemText(C::kFolderCombo));
+    EXPECT_EQ(folder, ItemText(C::kFolderCombo));
     SendMessageW(Item(C::kFolderCombo), CB_SETCURSEL, 1, 0);
     SetItemText(C::kFindCombo, L"needle");
     Click(C::kStart);
+    EXPECT_EQ(nullptr, Dialog());
     EXPECT_EQ(2u, (g_mainState.search.flags & kFolderSourceMask) >> kFolderSourceShift);
+    ASSERT_TRUE(WaitForFindInFiles(0, 10000));
     g_mainState.hasBuildTool = savedBuildTool;
+}
+
+// Find in files into the real results panes: a folder that cannot be worked out is
+// told and clears nothing; a pane still being filled refuses a second search; the
+// stop button ends a search with the summary and the notice.
+TEST_F(FindDialogFixture, FindInFilesFillsTheRealPaneAndAPaneInUseRefusesASecondSearch)
+{
+    HWND list = g_mainState.outputLists[1];
+    ASSERT_NE(list, nullptr);
+    auto lines = [list] {
+        std::vector<std::wstring> texts;
+        const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            wchar_t text[1024] = {};
+            SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+            texts.push_back(text);
+        }
+        return texts;
+    };
+    HWND toolbar = GetDlgItem(g_mainState.findResultsPanel2, 100);   // the pane's stop, clear, open all
+    constexpr int kStop = 801;
+    for (int i = 0; i < 200; ++i)
+        MakeFile((L"f" + std::to_wstring(1000 + i) + L".txt").c_str(), "a needle\r\n");
+
+    // The current document is untitled: its folder is no folder, and the pane keeps its lines.
+    AddResultsLine(g_mainState, L"an earlier line", 1);
+    g_mainState.search.flags = kSecondPane | (1u << kFolderSourceShift);
+    Command(147);
+    ASSERT_NE(Dialog(), nullptr);
+    SetItemText(C::kFindCombo, L"needle");
+    {
+        DialogAnswerer answers;
+        answers.Push(IDOK);
+        Click(C::kStart);
+        ASSERT_EQ(1u, answers.SeenDialogs().size());
+        EXPECT_NE(std::wstring::npos, answers.SeenDialogs()[0].text.find(L"has not been saved yet"));
+    }
+    EXPECT_NE(Dialog(), nullptr);
+    EXPECT_EQ(std::vector<std::wstring>{L"an earlier line"}, lines());
+
+    // A typed folder. The worker waits for this thread to serve its first message,
+    // so the search is still running when the second one is asked for.
+    SendMessageW(Item(C::kFolderCombo), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    SetItemText(C::kFolderCombo, dir.Path().c_str());
+    Click(C::kStart);
+    EXPECT_EQ(nullptr, Dialog());
+    EXPECT_TRUE(lines().empty());
+    EXPECT_TRUE(FindInFilesBusy(1));
+    Command(147);
+    ASSERT_NE(Dialog(), nullptr);
+    SetItemText(C::kFindCombo, L"needle");
+    SetItemText(C::kFolderCombo, dir.Path().c_str());
+    {
+        DialogAnswerer answers;
+        answers.Push(IDOK);
+        Click(C::kStart);
+        ASSERT_EQ(1u, answers.SeenDialogs().size());
+        EXPECT_NE(std::wstring::npos, answers.SeenDialogs()[0].text.find(L"Find Results 2 is still being filled"));
+    }
+    EXPECT_NE(Dialog(), nullptr);
+    CloseFindDialog(Dialog());
+
+    SendMessageW(g_mainState.findResultsPanel2, WM_COMMAND, kStop, 0);
+    ASSERT_TRUE(WaitForFindInFiles(1, 20000));
+    std::vector<std::wstring> stopped = lines();
+    ASSERT_GE(stopped.size(), 2u);
+    EXPECT_EQ(L"Search stopped.", stopped.back());
+    EXPECT_NE(std::wstring::npos, stopped[stopped.size() - 2].find(L" files searched)."));
+    EXPECT_FALSE(SendMessageW(toolbar, TB_ISBUTTONENABLED, kStop, 0));
+
+    // Run to its end, every file is listed in the pane, and the stop button is off again.
+    Command(147);
+    ASSERT_NE(Dialog(), nullptr);
+    SetItemText(C::kFindCombo, L"needle");
+    SetItemText(C::kFolderCombo, dir.Path().c_str());
+    Click(C::kStart);
+    ASSERT_TRUE(WaitForFindInFiles(1, 20000));
+    const std::vector<std::wstring> all = lines();
+    ASSERT_EQ(201u, all.size());
+    EXPECT_EQ(dir.File(L"f1000.txt") + L"(1): a needle", all[0]);
+    EXPECT_EQ(L"200 matches in 200 files (200 files searched).", all.back());
+    EXPECT_FALSE(SendMessageW(toolbar, TB_ISBUTTONENABLED, kStop, 0));
+    g_mainState.config1 |= Config1::kBottomPanel;
+    CTabHost::Select(*g_mainState.bottomHost, 2);
+    LayoutMainWindow(g_mainState);
+    HoldForScreenshot("find_in_files_results");
+
+    // Closing the window while a search runs stops it and waits for it.
+    Command(147);
+    SetItemText(C::kFindCombo, L"needle");
+    SetItemText(C::kFolderCombo, dir.Path().c_str());
+    Click(C::kStart);
+    ASSERT_TRUE(FindInFilesBusy(1));
+    DestroyMainWindow();
+    EXPECT_FALSE(FindInFilesBusy(1));
 }
 
 TEST_F(FindDialogFixture, FindAllAndMarkAllWorkOnTheDocumentsAndCloseTheDialog)

@@ -507,12 +507,19 @@ TEST_F(MainWindowFixture, ToolbarTooltipTextsFitTheirBuffer)
 
 TEST_F(MainWindowFixture, ListBoxExSelectsTheItemUnderARightClickAndTellsItsParent)
 {
-    HWND list = g_mainState.outputLists[0];
-    ASSERT_NE(list, nullptr);
-    EXPECT_EQ(ovrik_test::ClassOf(list), L"ListBoxEx");
     g_mainState.config1 |= Config1::kBottomPanel;
     CTabHost::Select(*g_mainState.bottomHost, 1);
     LayoutMainWindow(g_mainState);
+    RECT page = {};
+    GetClientRect(g_mainState.findResultsPanel1, &page);
+    HWND list = CreateWindowExW(0, L"ListBoxEx", nullptr, WS_CHILD | WS_VISIBLE | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                                0, 0, page.right, page.bottom, g_mainState.findResultsPanel1, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(list, nullptr);
+    struct Gone {
+        HWND list;
+        ~Gone() { DestroyWindow(list); }
+    } gone{list};
     for (const wchar_t* line : {L"one", L"two", L"three"})
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line));
     RECT second = {};

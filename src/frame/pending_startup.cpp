@@ -1,5 +1,0 @@
-#include "frame/pending_startup.h"
-
-void ApplyOutputStyles(HWND)
-{
-}
