@@ -1,10 +1,13 @@
-// What every test needs: temporary folders, real editor windows, answering modal
-// dialogs from inside the test, and starting ovrik.exe as a child process.
+// What every test of the program's parts needs: real editor windows and answering
+// modal dialogs from inside the test, beside the files, processes and timing of
+// test_host.h.
 #pragma once
 
 #include <windows.h>
 
 #include <Scintilla.h>
+
+#include "support/test_host.h"
 
 #include <deque>
 #include <functional>
@@ -12,28 +15,6 @@
 #include <vector>
 
 namespace ovrik_test {
-
-// A fresh folder under %TEMP%, removed with everything in it at destruction.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::wstring& Path() const { return path_; }   // ends without a backslash
-    std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
-
-private:
-    std::wstring path_;
-};
-
-// Removes a folder and everything below it; true when it is gone.
-bool RemoveTree(const std::wstring& folder);
-// Writes bytes exactly as given (no BOM or line-end translation); false on failure.
-bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
-// The file's bytes, empty when it cannot be read.
-std::string ReadFileBytes(const std::wstring& path);
 
 // Registers the editing component's and the common controls' window classes once.
 void EnsureEditorClasses();
@@ -90,49 +71,5 @@ private:
     std::deque<Answer> answers_;
     std::vector<Seen> seen_;
 };
-
-// A window's class name and its text (whole, however long).
-std::wstring ClassOf(HWND hwnd);
-std::wstring TextOf(HWND hwnd);
-
-// Dispatches this thread's messages for about the given time.
-void PumpMessages(DWORD milliseconds);
-
-// When the test run asks for screenshots (OVRIK_HOLD_MS set), announces the shot
-// on standard output and keeps the windows alive and painted for that long, so that
-// scripts/shot.sh can capture the screen. Does nothing otherwise.
-void HoldForScreenshot(const char* name);
-
-// The folder of the running test executable, with a final backslash.
-std::wstring ExeFolder();
-// The path of the ovrik.exe built beside the tests.
-std::wstring OvrikExePath();
-// The path of a test double built by the tests (e.g. L"ctags" -> ...\doubles\ctags.exe).
-std::wstring TestDoublePath(const std::wstring& name);
-
-// A child process, killed at destruction if it is still running.
-class ChildProcess {
-public:
-    ChildProcess() = default;
-    ~ChildProcess();
-    ChildProcess(const ChildProcess&) = delete;
-    ChildProcess& operator=(const ChildProcess&) = delete;
-
-    // Starts exe with the given argument text; false when it could not start.
-    bool Start(const std::wstring& exe, const std::wstring& arguments = std::wstring(),
-               const std::wstring& workingFolder = std::wstring());
-    // Waits for a top-level window of the given class that belongs to the child.
-    HWND WaitForWindow(const wchar_t* className, DWORD timeoutMs = 20000) const;
-    // Waits for the end of the child; the exit code, or STILL_ACTIVE after the timeout.
-    DWORD WaitForExit(DWORD timeoutMs = 20000);
-    DWORD ProcessId() const { return info_.dwProcessId; }
-
-private:
-    PROCESS_INFORMATION info_ = {};
-};
-
-// Copies ovrik.exe into the folder (the program keeps its ini files beside the
-// executable) and returns the copy's path, empty on failure.
-std::wstring CopyOvrikInto(const std::wstring& folder);
 
 } // namespace ovrik_test
