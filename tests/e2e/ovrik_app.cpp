@@ -14,7 +14,7 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
     for (;;) {
         if (condition())
             return true;
-        if (GetTickCount() - start > timeoutMs)
+        if (GetTickCount() - start >= timeoutMs)
             return false;
         Sleep(20);
     }
@@ -72,23 +72,18 @@ BOOL CALLBACK MatchChild(HWND window, LPARAM lParam)
     return TRUE;
 }
 
-struct DialogSearch {
+struct WindowSearch {
     DWORD pid;
-    const std::wstring* caption;
+    const std::function<bool(HWND)>* test;
     HWND found;
 };
 
-BOOL CALLBACK MatchDialog(HWND window, LPARAM lParam)
+BOOL CALLBACK MatchShownWindow(HWND window, LPARAM lParam)
 {
-    auto* search = reinterpret_cast<DialogSearch*>(lParam);
+    auto* search = reinterpret_cast<WindowSearch*>(lParam);
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
-    // The program's message boxes pad a caption of odd length with a blank.
-    std::wstring caption = ovrik_test::TextOf(window);
-    while (!caption.empty() && caption.back() == L' ')
-        caption.pop_back();
-    if (pid == search->pid && IsWindowVisible(window) && ovrik_test::ClassOf(window) == kDialogClass &&
-        caption == *search->caption) {
+    if (pid == search->pid && IsWindowVisible(window) && (*search->test)(window)) {
         search->found = window;
         return FALSE;
     }
@@ -272,35 +267,50 @@ std::wstring OvrikApp::StatusText() const
     return WindowText(FindWindowExW(main_, nullptr, STATUSCLASSNAMEW, nullptr));
 }
 
-HWND OvrikApp::WaitForDialog(const std::wstring& caption, DWORD timeoutMs) const
+HWND OvrikApp::WaitForShownWindow(const std::function<bool(HWND)>& test, DWORD timeoutMs) const
 {
-    DialogSearch search = {process_ ? process_->ProcessId() : 0, &caption, nullptr};
+    WindowSearch search = {process_ ? process_->ProcessId() : 0, &test, nullptr};
     WaitUntil(
         [&search] {
-            EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+            EnumWindows(MatchShownWindow, reinterpret_cast<LPARAM>(&search));
             return search.found != nullptr;
         },
         timeoutMs);
     return search.found;
 }
 
+HWND OvrikApp::WaitForDialog(const std::wstring& caption, DWORD timeoutMs) const
+{
+    return WaitForShownWindow(
+        [&caption](HWND window) {
+            // The program's message boxes pad a caption of odd length with a blank.
+            std::wstring text = ovrik_test::TextOf(window);
+            while (!text.empty() && text.back() == L' ')
+                text.pop_back();
+            return ovrik_test::ClassOf(window) == kDialogClass && text == caption;
+        },
+        timeoutMs);
+}
+
+HWND OvrikApp::WaitForDialogWith(const wchar_t* controlClass, DWORD timeoutMs) const
+{
+    return WaitForShownWindow(
+        [controlClass](HWND window) {
+            return ovrik_test::ClassOf(window) == kDialogClass && FindChild(window, controlClass) != nullptr;
+        },
+        timeoutMs);
+}
+
 std::wstring OvrikApp::ShownWindows() const
 {
-    struct List {
-        DWORD pid;
-        std::wstring text;
-    } list = {process_ ? process_->ProcessId() : 0, std::wstring()};
-    EnumWindows(
-        [](HWND window, LPARAM lParam) -> BOOL {
-            auto* l = reinterpret_cast<List*>(lParam);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(window, &pid);
-            if (pid == l->pid && IsWindowVisible(window))
-                l->text += ovrik_test::ClassOf(window) + L" '" + ovrik_test::TextOf(window) + L"'\n";
-            return TRUE;
+    std::wstring text;
+    WaitForShownWindow(
+        [&text](HWND window) {
+            text += ovrik_test::ClassOf(window) + L" '" + ovrik_test::TextOf(window) + L"'\n";
+            return false;
         },
-        reinterpret_cast<LPARAM>(&list));
-    return list.text;
+        0);
+    return text;
 }
 
 } // namespace e2e

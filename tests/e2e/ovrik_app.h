@@ -43,7 +43,8 @@ inline constexpr wchar_t kDialogClass[] = L"#32770";
 // The editing component of the bottom panel's output page.
 inline constexpr int kOutputEditorId = 0x320;
 
-// Polls the condition every 20 ms until it holds or the time is up; true when it held.
+// Polls the condition every 20 ms until it holds or the time is up (a time of 0 asks
+// once); true when it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
 // UTF-8 and the UTF-16 of the window texts.
@@ -129,6 +130,11 @@ public:
     // Waits for a shown top-level dialog of the program with the caption; null when
     // none came within the time.
     HWND WaitForDialog(const std::wstring& caption, DWORD timeoutMs = 10000) const;
+    // The same for a dialog that holds a control of the class (for dialogs whose
+    // caption the test does not fix).
+    HWND WaitForDialogWith(const wchar_t* controlClass, DWORD timeoutMs = 10000) const;
+    // A shown top-level window of the program that passes the test.
+    HWND WaitForShownWindow(const std::function<bool(HWND)>& test, DWORD timeoutMs) const;
     // The program's shown top-level windows, one "class 'caption'" a line: what a
     // failed wait shows.
     std::wstring ShownWindows() const;

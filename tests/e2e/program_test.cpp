@@ -44,35 +44,6 @@ void InstallBuildTool(const OvrikApp& app, const std::string& doubleSettings)
     ASSERT_TRUE(app.Put(L"project\\build.tq", "TARGETNAME=app\r\nTARGETTYPE=EXE\r\nSOURCES=main.c\r\n"));
 }
 
-// A shown dialog of the program that holds a control of the class (for dialogs whose
-// caption the test does not fix).
-HWND WaitForDialogWith(const OvrikApp& app, const wchar_t* controlClass)
-{
-    struct Search {
-        DWORD pid;
-        const wchar_t* controlClass;
-        HWND found;
-    } search = {0, controlClass, nullptr};
-    GetWindowThreadProcessId(app.Main(), &search.pid);
-    WaitUntil([&search] {
-        EnumWindows(
-            [](HWND window, LPARAM lParam) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(lParam);
-                DWORD pid = 0;
-                GetWindowThreadProcessId(window, &pid);
-                if (pid == s->pid && IsWindowVisible(window) && ovrik_test::ClassOf(window) == e2e::kDialogClass &&
-                    e2e::FindChild(window, s->controlClass)) {
-                    s->found = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-    });
-    return search.found;
-}
-
 } // namespace
 
 TEST(Build, TheToolRunsOnTheProjectAndItsOutputReachesTheOutputPane)
@@ -139,7 +110,7 @@ TEST(Favorites, DISABLED_TheOrganizeDialogRemovesAnEntryFromTheFile)
     ASSERT_TRUE(Contains(app.Bytes(L"favorite.xml"), "liked.txt"));
 
     app.Post(Command::kOrganizeFavorites);
-    HWND dialog = WaitForDialogWith(app, WC_TREEVIEWW);
+    HWND dialog = app.WaitForDialogWith(WC_TREEVIEWW);
     ASSERT_NE(dialog, nullptr);
     HWND tree = e2e::FindChild(dialog, WC_TREEVIEWW);
     EXPECT_EQ(SendMessageW(tree, TVM_GETCOUNT, 0, 0), 2);   // the root and the file
@@ -169,7 +140,7 @@ TEST(Options, DISABLED_AChangedOptionIsInTheIniFileAfterARestart)
     ASSERT_TRUE(WaitUntil([&] { return app.TabCount() == 1; }));
 
     app.Post(Command::kOptions);
-    HWND options = WaitForDialogWith(app, WC_TREEVIEWW);
+    HWND options = app.WaitForDialogWith(WC_TREEVIEWW);
     ASSERT_NE(options, nullptr);
     HWND check = nullptr;
     ASSERT_TRUE(WaitUntil([&] {
