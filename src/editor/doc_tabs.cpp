@@ -5,6 +5,7 @@
 #include "core/themed_message_box.h"
 #include "core/translation_table.h"
 #include "core/window_helpers.h"
+#include "editor/document_file.h"
 #include "editor/document_view.h"
 #include "editor/edit_doc.h"
 #include "editor/frame_link.h"
@@ -68,6 +69,10 @@ void DiscardTab(DocTabs& tabs, int index)
     if (doc == tabs.current) {
         tabs.current = nullptr;
         tabs.currentEditor = nullptr;
+    }
+    for (EditDoc*& shown : tabs.lastShown) {
+        if (shown == doc)
+            shown = nullptr;
     }
     SendMessageW(tabs.tabControl, TCM_DELETEITEM, static_cast<WPARAM>(index), 0);
     EditDoc::Destroy(*doc);
@@ -292,6 +297,8 @@ bool DocTabs::ShowTab(DocTabs& tabs, int index, bool focus)
     HWND previousEditor = tabs.current ? tabs.current->editor : tabs.currentEditor;
     tabs.current = doc;
     tabs.currentEditor = doc->editor;
+    tabs.lastShown[tabs.lastShownNext] = doc;
+    tabs.lastShownNext = (tabs.lastShownNext + 1) % 2;
     // Above the tab control, which would otherwise paint over the editor.
     RECT area = {};
     GetClientRect(tabs.tabControl, &area);
@@ -470,9 +477,11 @@ bool DocTabs::SaveCurrentAs(DocTabs& tabs)
     wchar_t chosen[MAX_PATH] = {};
     if (!EditDoc::SaveDialog(*doc, chosen, nullptr))
         return false;
-    if (!EditDoc::SaveFile(*doc, chosen))
-        return false;
     const std::wstring full = FullPathOf(chosen);
+    if (!EditDoc::SaveFile(*doc, chosen)) {
+        ReportFileFailure(kSaveFailedTextId, full.c_str(), GetLastError());
+        return false;
+    }
     lstrcpynW(doc->path, full.c_str(), MAX_PATH);
     TitleFromPath(*doc);
     EditDoc::UpdateMainTitle(*doc);
@@ -496,8 +505,10 @@ bool DocTabs::RevertCurrent(DocTabs& tabs)
         return false;
     if (!Confirm(58, doc->path))
         return false;
-    if (!EditDoc::Reload(*doc, doc->path))
+    if (!EditDoc::Reload(*doc, doc->path)) {
+        ReportFileFailure(kReloadFailedTextId, doc->path, GetLastError());
         return false;
+    }
     RefreshTab(tabs, SelectedIndex(tabs));
     return true;
 }

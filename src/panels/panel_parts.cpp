@@ -2,16 +2,48 @@
 
 #include "editor/frame_link.h"
 #include "frame/frame_parts.h"
+#include "panels/ctags_runner.h"
 #include "panels/folder_panel.h"
 #include "panels/folder_view.h"
+#include "panels/help_browser.h"
 #include "panels/snippets_panel.h"
 #include "panels/symbol_tree.h"
+
+namespace {
+
+// Hands the tags of a ctags run to the frame's symbol list as wide texts with
+// their category's image.
+class SymbolListSink final : public ITagSink {
+public:
+    explicit SymbolListSink(const SymbolTagSink& sink) : sink_(sink) {}
+    void AddTag(int32_t, const TagInfo* tag) override
+    {
+        if (!tag || !sink_.addTag)
+            return;
+        const std::wstring name = TagTextToWide(tag->name);
+        const std::wstring scope = TagTextToWide(tag->scope);
+        const bool known = tag->category >= 0 && tag->category < kTagCategoryCount;
+        const SymbolTag symbol = {tag->category, known ? TagCategoryTable[tag->category].image : 0, name.c_str(),
+                                  tag->scope ? scope.c_str() : nullptr, tag->line};
+        sink_.addTag(sink_.context, symbol);
+    }
+
+private:
+    SymbolTagSink sink_;
+};
+
+} // namespace
 
 void InstallPanelParts(FrameParts& parts)
 {
     parts.createPanelPage[1] = &CreateFolderPanel;
     parts.createPanelPage[2] = &CreateSymbolPanelPage;
     parts.createPanelPage[kSnippetsDialogId] = &CreateSnippetsPage;
+    parts.createPanelPage[kHelpBrowserDialogId] = &CreateHelpBrowserPage;
+    // The page's procedure is called directly, as the page's own message would be.
+    parts.navigateHelpPage = [](HWND page, const wchar_t* url) {
+        return static_cast<HRESULT>(BrowserDlgProc(page, kHelpNavigateMessage, 0, reinterpret_cast<LPARAM>(url)));
+    };
     parts.folderViewPath = [](CFolderView* view, wchar_t* path) {
         if (view)
             return view->GetCurrentPath(path);
@@ -30,6 +62,10 @@ void InstallPanelParts(FrameParts& parts)
     };
     parts.folderViewFilterCombo = [](CFolderView* view) -> HWND { return view ? view->FilterCombo() : nullptr; };
     parts.folderViewShellWindow = [](CFolderView* view) -> HWND { return view ? view->ViewWindow() : nullptr; };
+    parts.parseSymbols = [](EditDoc& doc, const SymbolTagSink& sink) {
+        SymbolListSink adapter(sink);
+        ParseSymbols(doc, &adapter);
+    };
     parts.recolorSymbolTrees = [] {
         if (SymbolPanel* panel = GetSymbolPanel())
             RecolorSymbolTrees(*panel);

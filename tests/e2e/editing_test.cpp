@@ -177,10 +177,10 @@ TEST(SaveAs, TheDialogNamesTheNewDocument)
     app.Post(Command::kSaveAs);
     HWND dialog = app.WaitForDialog(L"Save As");
     ASSERT_NE(dialog, nullptr);
-    HWND name = e2e::FindChild(dialog, L"Edit");
-    ASSERT_NE(name, nullptr);
+    // The name box is a combo box (cmb13) or, in older dialogs, an edit (edt1).
     const std::wstring path = app.File(L"named.txt");
-    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    if (!SetDlgItemTextW(dialog, 0x47C, path.c_str()))
+        ASSERT_TRUE(SetDlgItemTextW(dialog, 0x480, path.c_str()));
     e2e::PostPress(dialog, IDOK);
     EXPECT_TRUE(WaitUntil([&] { return app.Bytes(L"named.txt") == "typed text\r\n"; })) << app.Bytes(L"named.txt");
     EXPECT_NE(app.Title().find(L"named.txt"), std::wstring::npos) << app.Title();

@@ -126,4 +126,13 @@ void DialogAnswerer::OnActivate(HWND hwnd)
                  reinterpret_cast<LPARAM>(GetDlgItem(hwnd, answer.buttonId)));
 }
 
+void ChooseInFileDialog(DialogAnswerer& answerer, const std::wstring& path)
+{
+    answerer.Push(IDOK, [path](HWND dialog) {
+        // The name box is a combo box (cmb13) or, in older dialogs, an edit (edt1).
+        if (!SetDlgItemTextW(dialog, 0x47C, path.c_str()))
+            SetDlgItemTextW(dialog, 0x480, path.c_str());
+    });
+}
+
 } // namespace ovrik_test

@@ -72,4 +72,7 @@ private:
     std::vector<Seen> seen_;
 };
 
+// Answers the next dialog, a file dialog, with the path typed into its name box and OK.
+void ChooseInFileDialog(DialogAnswerer& answerer, const std::wstring& path);
+
 } // namespace ovrik_test
