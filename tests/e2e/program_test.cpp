@@ -55,7 +55,9 @@ TEST(Build, TheToolRunsOnTheProjectAndItsOutputReachesTheOutputPane)
     HWND output = app.OutputEditor();
     ASSERT_NE(output, nullptr);
 
+    EXPECT_FALSE(IsWindowVisible(output));   // the bottom panel is hidden at first
     app.Send(Command::kBuild);   // returns when the build has ended
+    EXPECT_TRUE(IsWindowVisible(output));    // the build shows the output page
     const std::wstring text = e2e::WindowText(output);
     EXPECT_TRUE(Contains(text, L"piece 1 of 3\r\npiece 2 of 3\r\npiece 3 of 3\r\nbuild finished")) << e2e::Utf8(text);
     const std::string record = app.Bytes(L"build_record.txt");
@@ -96,11 +98,10 @@ TEST(Favorites, AnAddedFileIsKeptAndOpensFromTheMenuAfterARestart)
     EXPECT_TRUE(app.Close());
 }
 
-// Needs the organize favorites dialog (issue 28: OrganizeFavoritesDlgProc, command 192
-// no longer greyed): it opens as a modeless dialog with the favorites tree (a
-// SysTreeView32 under a root item), command 13 deletes the selected entry and OK (1)
+// The organize favorites dialog: a modeless dialog with the favorites tree (a
+// SysTreeView32 under a root item); command 13 deletes the selected entry and OK (1)
 // writes "favorite.xml".
-TEST(Favorites, DISABLED_TheOrganizeDialogRemovesAnEntryFromTheFile)
+TEST(Favorites, TheOrganizeDialogRemovesAnEntryFromTheFile)
 {
     OvrikApp app;
     ASSERT_TRUE(app.Put(L"liked.txt", "liked\r\n"));
@@ -168,9 +169,8 @@ TEST(Options, DISABLED_AChangedOptionIsInTheIniFileAfterARestart)
 }
 
 // Needs the output pane (issue 23: OutputDlgProc and ApplyOutputStyles in place of the
-// plain page) and the panel pages (issue 30: ShowBottomPage, which the build calls to
-// show the output page): the build shows the output page, its text is coloured as an
-// error list, and a double click on a line "file(line): message" opens the file named
+// plain page and its plain Scintilla child): the build output is coloured as an error
+// list, and a double click on a line "file(line): message" opens the file named
 // relative to the project at that line.
 TEST(OutputPane, DISABLED_ADoubleClickOnAnErrorLineOpensTheFileAtTheLine)
 {
