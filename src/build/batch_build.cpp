@@ -9,7 +9,7 @@
 #include "build/toolsets.h"
 #include "core/image_lists.h"
 #include "core/ini_file.h"
-#include "core/pending_dialogs.h"
+#include "core/dark_theme.h"
 #include "core/settings.h"
 #include "core/translation_table.h"
 #include "core/window_helpers.h"

@@ -84,6 +84,47 @@ const wchar_t* DialogFontFace();          // at most 12 characters
 const wchar_t* SystemUiModuleName();      // the module with the system's message-box texts
 const char* SystemDpiFunctionName();      // exported by that module; takes no argument
 const wchar_t* MessageLinkToken();        // a message text holding it is shown as a link
+// Dark theme and window DPI.
+const wchar_t* VersionModuleName();        // loaded in every process; exports the version function
+const char* VersionFunctionName();         // (major, minor, build) out-parameters
+const wchar_t* ThemeLibraryName();
+const char* ThemeLibraryImportName();      // as a delay-import descriptor names it
+const wchar_t* UserLibraryName();
+const char* CompositionAttributeFunctionName();
+const wchar_t* CommonControlsLibraryName();
+const wchar_t* PersonalizeKeyName();       // under HKEY_CURRENT_USER
+const wchar_t* AppsUseLightThemeValueName();
+const wchar_t* TitleBarDarkPropertyName(); // window property of older builds
+const wchar_t* ScrollBarClassList();
+const wchar_t* DarkScrollBarClassList();
+const wchar_t* DarkThemeName();            // sub-application name of dark controls
+const wchar_t* LightThemeName();           // lists and trees while light
+const wchar_t* DarkComboThemeName();
+const wchar_t* LightComboThemeName();
+const wchar_t* DarkHeaderThemeName();
+const wchar_t* StatusBarThemeIdList();
+const wchar_t* FixedThemeName();           // scroll-bar controls, in both modes
+const wchar_t* MenuThemeClass();
+const wchar_t* ButtonThemeClass();
+const wchar_t* DpiLibraryName();
+const char* SystemDpiQueryName();
+const char* DpiMetricsQueryName();
+const char* WindowDpiQueryName();
+// Control classes the dark theme tells apart.
+const wchar_t* ScrollBarClassName();
+const wchar_t* ComboBoxClassName();
+const wchar_t* ComboBoxExClassName();
+const wchar_t* TreeViewClassName();
+const wchar_t* TabControlClassName();
+const wchar_t* TabStripClassName();        // the document tab strip
+const wchar_t* RebarClassName();
+const wchar_t* RichEditClassPrefix();      // 8 characters
+const wchar_t* StatusBarClassName();
+const wchar_t* ProgressClassName();
+const wchar_t* EditClassName();
+const wchar_t* ListViewClassName();
+const wchar_t* ToolbarClassName();
+const wchar_t* TrackBarClassName();
 
 // Button captions of message boxes, by button result id (IDOK 1 .. IDCONTINUE 11),
 // kept as built-in strings 799 + id like the system module keeps its own.

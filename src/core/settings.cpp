@@ -1,5 +1,6 @@
 #include "core/settings.h"
 
+#include "core/dark_theme.h"
 #include "core/file_utils.h"
 #include "core/ini_file.h"
 #include "core/text_convert.h"

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "core/history_list.h"
-#include "core/pending_settings.h"
 #include "core/search_record.h"
 
 struct DocTabs;

@@ -2,7 +2,8 @@
 
 #include "core/dialog_spec.h"
 #include "core/interface_data.h"
-#include "core/pending_dialogs.h"
+#include "core/dark_theme.h"
+#include "core/window_dpi.h"
 #include "core/settings.h"
 #include "core/translation_table.h"
 #include "core/win_handles.h"

@@ -9,7 +9,7 @@
 
 #include "core/history_list.h"
 #include "core/interface_data.h"
-#include "core/pending_dialogs.h"
+#include "core/dark_theme.h"
 #include "core/search_record.h"
 #include "core/settings.h"
 #include "core/translation_table.h"

@@ -9,7 +9,7 @@
 
 #include "core/file_utils.h"
 #include "core/interface_data.h"
-#include "core/pending_dialogs.h"
+#include "core/dark_theme.h"
 #include "core/settings.h"
 #include "core/text_convert.h"
 #include "editor/doc_tabs.h"

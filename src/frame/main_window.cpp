@@ -13,7 +13,7 @@
 #include "core/file_utils.h"
 #include "core/ini_file.h"
 #include "core/interface_data.h"
-#include "core/pending_dialogs.h"
+#include "core/dark_theme.h"
 #include "core/settings.h"
 #include "core/themed_message_box.h"
 #include "core/translation_table.h"

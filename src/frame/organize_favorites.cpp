@@ -10,7 +10,7 @@
 
 #include "core/all_files_filter.h"
 #include "core/interface_data.h"
-#include "core/pending_dialogs.h"
+#include "core/dark_theme.h"
 #include "core/settings.h"
 #include "core/text_convert.h"
 #include "core/themed_message_box.h"

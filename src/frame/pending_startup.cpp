@@ -1,15 +1,5 @@
 #include "frame/pending_startup.h"
 
-BOOL CALLBACK DarkEnumChildProc(HWND, LPARAM)
-{
-    return TRUE;
-}
-
-bool DarkMenuBarHandler(HWND, UINT, WPARAM, LPARAM, LRESULT*)
-{
-    return false;
-}
-
 void ApplyOutputStyles(HWND)
 {
 }

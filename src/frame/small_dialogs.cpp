@@ -9,7 +9,7 @@
 #include <cwctype>
 
 #include "core/interface_data.h"
-#include "core/pending_dialogs.h"
+#include "core/dark_theme.h"
 #include "core/settings.h"
 #include "core/text_convert.h"
 #include "core/translation_table.h"

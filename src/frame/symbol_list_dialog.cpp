@@ -7,14 +7,13 @@
 #include <cwchar>
 
 #include "core/image_lists.h"
-#include "core/pending_dialogs.h"
+#include "core/dark_theme.h"
 #include "core/settings.h"
 #include "core/translation_table.h"
 #include "core/window_helpers.h"
 #include "editor/doc_tabs.h"
 #include "editor/edit_doc.h"
 #include "frame/frame_parts.h"
-#include "frame/pending_startup.h"
 
 namespace {
 

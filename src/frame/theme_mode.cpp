@@ -1,7 +1,6 @@
 #include "frame/theme_mode.h"
 
-#include "core/pending_dialogs.h"
-#include "core/pending_settings.h"
+#include "core/dark_theme.h"
 #include "core/settings.h"
 #include "frame/main_window.h"
 

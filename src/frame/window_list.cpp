@@ -9,14 +9,13 @@
 #include <cwchar>
 #include <string>
 
-#include "core/pending_dialogs.h"
+#include "core/dark_theme.h"
 #include "core/settings.h"
 #include "core/translation_table.h"
 #include "core/window_helpers.h"
 #include "editor/doc_tabs.h"
 #include "editor/edit_doc.h"
 #include "frame/main_window.h"
-#include "frame/pending_startup.h"
 #include "frame/status_bar.h"
 
 namespace {

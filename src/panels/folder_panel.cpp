@@ -11,7 +11,7 @@
 
 #include "core/ini_file.h"
 #include "core/interface_data.h"
-#include "core/pending_dialogs.h"
+#include "core/dark_theme.h"
 #include "core/settings.h"
 #include "core/text_convert.h"
 #include "core/themed_message_box.h"

@@ -9,7 +9,7 @@
 #include "core/image_lists.h"
 #include "core/ini_file.h"
 #include "core/text_convert.h"
-#include "core/pending_dialogs.h"
+#include "core/dark_theme.h"
 #include "core/settings.h"
 #include "core/translation_table.h"
 #include "editor/doc_tabs.h"

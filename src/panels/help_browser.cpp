@@ -1,7 +1,7 @@
 #include "panels/help_browser.h"
 
 #include "core/interface_data.h"
-#include "core/pending_dialogs.h"
+#include "core/dark_theme.h"
 #include "core/translation_table.h"
 #include "editor/style_theme.h"
 

@@ -8,7 +8,7 @@
 
 #include "core/file_utils.h"
 #include "core/interface_data.h"
-#include "core/pending_dialogs.h"
+#include "core/dark_theme.h"
 #include "core/settings.h"
 #include "core/text_convert.h"
 #include "core/translation_table.h"

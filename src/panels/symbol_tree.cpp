@@ -3,7 +3,7 @@
 #include "core/history_list.h"
 #include "core/image_lists.h"
 #include "core/interface_data.h"
-#include "core/pending_dialogs.h"
+#include "core/dark_theme.h"
 #include "core/settings.h"
 #include "core/translation_table.h"
 #include "editor/edit_doc.h"

@@ -2,7 +2,7 @@
 
 #include "core/dialog_spec.h"
 #include "core/ini_file.h"
-#include "core/pending_dialogs.h"
+#include "core/dark_theme.h"
 #include "core/service_texts.h"
 #include "core/text_convert.h"
 #include "core/themed_message_box.h"

@@ -35,34 +35,7 @@ sptr_t CaretLine(NotifiedDoc& view)
 // How many pixels of the editor's client area have exactly this colour.
 int CountPixels(HWND window, COLORREF colour)
 {
-    RECT client = {};
-    GetClientRect(window, &client);
-    const int width = client.right;
-    const int height = client.bottom;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HDC screen = GetDC(window);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-    GdiFlush();
-    int count = 0;
-    const auto* pixels = static_cast<const uint32_t*>(bits);
-    const uint32_t wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-    for (int i = 0; i < width * height; ++i)
-        if ((pixels[i] & 0xFFFFFF) == wanted)
-            ++count;
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(window, screen);
-    return count;
+    return ovrik_test::CaptureClient(window).Count(colour);
 }
 
 struct ConfigGuard {

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 
 namespace ovrik_test {
 
@@ -57,6 +58,56 @@ std::string ScintillaWindow::Text() const
 }
 
 // ---------------------------------------------------------------- dialogs
+
+int Pixels::Count(COLORREF color) const
+{
+    return static_cast<int>(std::count(colors.begin(), colors.end(), color));
+}
+
+int Pixels::CountIn(COLORREF color, int left, int right) const
+{
+    int n = 0;
+    for (int y = 0; y < height; ++y)
+        for (int x = left; x < right; ++x)
+            n += At(x, y) == color;
+    return n;
+}
+
+Pixels CaptureDc(HDC source, int width, int height)
+{
+    Pixels pixels;
+    pixels.width = width;
+    pixels.height = height;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC memory = CreateCompatibleDC(source);
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
+    GdiFlush();
+    const auto* raw = static_cast<const DWORD*>(bits);
+    for (int i = 0; i < width * height; ++i)
+        pixels.colors.push_back(RGB((raw[i] >> 16) & 0xFF, (raw[i] >> 8) & 0xFF, raw[i] & 0xFF));
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    return pixels;
+}
+
+Pixels CaptureClient(HWND window)
+{
+    RECT client = {};
+    GetClientRect(window, &client);
+    HDC dc = GetDC(window);
+    Pixels pixels = CaptureDc(dc, client.right, client.bottom);
+    ReleaseDC(window, dc);
+    return pixels;
+}
 
 namespace {
 thread_local DialogAnswerer* t_answerer = nullptr;

@@ -75,4 +75,19 @@ private:
 // Answers the next dialog, a file dialog, with the path typed into its name box and OK.
 void ChooseInFileDialog(DialogAnswerer& answerer, const std::wstring& path);
 
+// The pixels of a device context's area from (0, 0), or of a window's client area
+// as shown now.
+struct Pixels {
+    int width = 0;
+    int height = 0;
+    std::vector<COLORREF> colors;
+
+    COLORREF At(int x, int y) const { return colors[static_cast<size_t>(y) * width + x]; }
+    int Count(COLORREF color) const;
+    // Pixels of the colour in the columns [left, right).
+    int CountIn(COLORREF color, int left, int right) const;
+};
+Pixels CaptureDc(HDC source, int width, int height);
+Pixels CaptureClient(HWND window);
+
 } // namespace ovrik_test
