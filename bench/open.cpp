@@ -288,19 +288,10 @@ void Responsiveness(const Program& program)
 
 int main()
 {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring folder = std::wstring(temp) + L"ovrik-bench-open";
-    CreateDirectoryW(folder.c_str(), nullptr);
-    const std::wstring ovrik = folder + L"\\ovrik.exe";
-    std::wstring built = Folder();
-    for (const char* p = OVRIK_RELEASE_FROM_BENCH; *p; ++p)
-        built.push_back(static_cast<wchar_t>(*p));
-    std::replace(built.begin(), built.end(), L'/', L'\\');
-    if (!CopyFileW(built.c_str(), ovrik.c_str(), FALSE)) {
-        std::printf("cannot copy the release ovrik.exe\n");
+    const std::wstring ovrik = CopyBuiltProgram(OVRIK_RELEASE_FROM_BENCH, L"ovrik-bench-open");
+    if (ovrik.empty())
         return 1;
-    }
+    const std::wstring folder = ovrik.substr(0, ovrik.find_last_of(L'\\'));
     const std::wstring floor = Folder() + L"skeleton_window.exe";
 
     const std::string utf8Text = MakeCpp(kBigSize);

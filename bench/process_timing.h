@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -33,4 +34,25 @@ inline double Median(std::vector<double> values)
         return -1;
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
+}
+
+// Copies the program built at `fromBench` (relative to the benchmark, '/' separated)
+// into the temporary folder `folderName`, where its ini files cannot touch the
+// user's: the copy's path, or empty when it cannot be made (told on the console).
+inline std::wstring CopyBuiltProgram(const char* fromBench, const wchar_t* folderName)
+{
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + folderName;
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring copy = folder + L"\\ovrik.exe";
+    std::wstring built = Folder();
+    for (const char* p = fromBench; *p; ++p)
+        built.push_back(static_cast<wchar_t>(*p));
+    std::replace(built.begin(), built.end(), L'/', L'\\');
+    if (!CopyFileW(built.c_str(), copy.c_str(), FALSE)) {
+        std::printf("cannot copy %ls\n", built.c_str());
+        return std::wstring();
+    }
+    return copy;
 }

@@ -113,19 +113,10 @@ void Measure(const char* label, const std::wstring& exe, const std::wstring& fil
 
 int main()
 {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring folder = std::wstring(temp) + L"ovrik-bench-startup";
-    CreateDirectoryW(folder.c_str(), nullptr);
-    const std::wstring ovrik = folder + L"\\ovrik.exe";
-    std::wstring built = Folder();
-    for (const char* p = OVRIK_EXE_FROM_BENCH; *p; ++p)
-        built.push_back(static_cast<wchar_t>(*p));
-    std::replace(built.begin(), built.end(), L'/', L'\\');
-    if (!CopyFileW(built.c_str(), ovrik.c_str(), FALSE)) {
-        std::printf("cannot copy ovrik.exe\n");
+    const std::wstring ovrik = CopyBuiltProgram(OVRIK_EXE_FROM_BENCH, L"ovrik-bench-startup");
+    if (ovrik.empty())
         return 1;
-    }
+    const std::wstring folder = ovrik.substr(0, ovrik.find_last_of(L'\\'));
     DeleteFileW((folder + L"\\ovrik.ini").c_str());
     const std::wstring file = folder + L"\\small.cpp";
     const char text[] = "#include <cstdio>\r\n\r\nint main()\r\n{\r\n    std::puts(\"hello\");\r\n    return 0;\r\n}\r\n";
