@@ -66,6 +66,13 @@ struct FrameParts {
     // The filter combo box and the shell view's window, for selection and theming.
     HWND (*folderViewFilterCombo)(CFolderView* view) = nullptr;
     HWND (*folderViewShellWindow)(CFolderView* view) = nullptr;
+    // The folder view's exclude and include filter lists (the options page of
+    // filters); false, with both emptied, when there is no view.
+    bool (*folderViewFilters)(CFolderView* view, std::wstring& exclude, std::wstring& include) = nullptr;
+    // Gives the view new filter lists.
+    void (*setFolderViewFilters)(CFolderView* view, const wchar_t* exclude, const wchar_t* include) = nullptr;
+    // Refills the filter box's list from the [Filter] section, keeping the typed text.
+    void (*refillFolderFilterCombo)(CFolderView* view) = nullptr;
 };
 
 extern FrameParts g_frameParts;

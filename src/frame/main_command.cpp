@@ -32,6 +32,7 @@
 #include "frame/main_window.h"
 #include "frame/new_document.h"
 #include "frame/open_files.h"
+#include "frame/options_dialog.h"
 #include "frame/theme_mode.h"
 #include "frame/web_page.h"
 #include "frame/pending_startup.h"

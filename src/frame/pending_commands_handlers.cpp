@@ -18,7 +18,7 @@ bool IsPendingCommand(unsigned id)
     case 90: case 91: case 92: case 93: case 94: case 95: case 96:   // panel pages
     case 148: case 149: case 150:    // go to line, symbol list, context help
     case 166: case 171:              // batch build, configuration prompt
-    case 181: case 183:              // options, editor font
+    case 183:                        // editor font
     case 192: case 203: case 206:    // organize favorites, last tab, window list
     case 211: case 216: case 217: case 218:   // help
         return true;
@@ -119,10 +119,6 @@ void ShowContextHelp(MainFrameState&)
 }
 
 void ShowHelpContents(MainFrameState&)
-{
-}
-
-void ShowOptionsDialog(HWND, int)
 {
 }
 

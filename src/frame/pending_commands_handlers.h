@@ -1,5 +1,5 @@
 // Stand-ins for the handlers of commands whose own modules are not written yet:
-// panel pages, shell helpers, the small dialogs, help, options, organize favorites,
+// panel pages, shell helpers, the small dialogs, help, organize favorites,
 // the session file, the update check and bug reports. Each keeps its final name
 // and does nothing visible. The menu items of these commands are greyed while
 // their handler is a stand-in (IsPendingCommand); remove an id from that list
@@ -57,7 +57,6 @@ const char* CommandLineUsageText();
 void InsertDateTime(EditDoc& doc);
 void ShowContextHelp(MainFrameState& state);
 void ShowHelpContents(MainFrameState& state);
-void ShowOptionsDialog(HWND owner, int page);
 void StartUpdateCheck(HWND owner, bool manual);
 void ShowBugReportDialog(HWND owner, const wchar_t* attachment);
 

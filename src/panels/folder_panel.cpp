@@ -20,7 +20,7 @@
 #include "core/xml_document.h"
 #include "frame/favorites_menu.h"
 #include "frame/main_window.h"
-#include "frame/pending_commands_handlers.h"
+#include "frame/options_dialog.h"
 #include "frame/pending_newopen_deps.h"
 #include "frame/status_bar.h"
 #include "frame/toolbars.h"
