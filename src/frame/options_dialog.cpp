@@ -123,12 +123,7 @@ void OnSelectionChanged(HWND frame, OptionsDialogContext& context, const NMTREEV
             if (old->window && old->index != g_lastShownPage)
                 ShowWindow(old->window, SW_HIDE);
     ShowPage(frame, context, g_lastShownPage, true);
-    HWND title = GetDlgItem(frame, OptionsControl::kTitle);
-    RECT rect = {};
-    GetWindowRect(title, &rect);
-    MapWindowPoints(nullptr, frame, reinterpret_cast<POINT*>(&rect), 2);
-    InvalidateRect(frame, &rect, TRUE);
-    InvalidateRect(title, nullptr, TRUE);
+    InvalidateRect(GetDlgItem(frame, OptionsControl::kTitle), nullptr, TRUE);
 }
 
 // Every page gets the defaults of a fresh settings record; nothing is stored
@@ -300,6 +295,12 @@ void InitOptionsPage(HWND page, int pageId)
     if (g_translationTable)
         g_translationTable->TranslateDialog(page, pageId);
     ApplyWindowTheme(page, false, true);
+}
+
+void CancelOptionsFromPage(HWND page)
+{
+    if (HWND frame = GetParent(page))
+        PostMessageW(frame, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
 }
 
 void RetranslateDialog(HWND dialog, int dialogId)

@@ -74,6 +74,9 @@ bool IsOptionsCommand(WPARAM wParam, LPARAM lParam, int id);
 // What every page does when it is made: its translation and the theme of its
 // controls.
 void InitOptionsPage(HWND page, int pageId);
+// A page asked to close (Escape in a multi-line edit closes the dialog around it):
+// the whole dialog is cancelled, as Escape anywhere else does.
+void CancelOptionsFromPage(HWND page);
 // Translates a dialog again for the language now in use: the built-in texts of its
 // template first, then the translation's texts of its dialog section.
 void RetranslateDialog(HWND dialog, int dialogId);

@@ -460,6 +460,9 @@ INT_PTR CALLBACK GeneralPageProc(HWND page, UINT message, WPARAM wParam, LPARAM 
         else
             return FALSE;
         return TRUE;
+    case WM_CLOSE:
+        CancelOptionsFromPage(page);
+        return TRUE;
     default:
         return FALSE;
     }
@@ -481,6 +484,9 @@ INT_PTR CALLBACK ViewTabsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM
             FillViewTabs(page, RecordOf(lParam));
         else
             return FALSE;
+        return TRUE;
+    case WM_CLOSE:
+        CancelOptionsFromPage(page);
         return TRUE;
     default:
         return FALSE;
@@ -504,6 +510,9 @@ INT_PTR CALLBACK IndentPageProc(HWND page, UINT message, WPARAM wParam, LPARAM l
         else
             return FALSE;
         return TRUE;
+    case WM_CLOSE:
+        CancelOptionsFromPage(page);
+        return TRUE;
     default:
         return FALSE;
     }
@@ -525,6 +534,9 @@ INT_PTR CALLBACK TemplatesPageProc(HWND page, UINT message, WPARAM wParam, LPARA
             FillTemplates(page);
         else
             return FALSE;
+        return TRUE;
+    case WM_CLOSE:
+        CancelOptionsFromPage(page);
         return TRUE;
     default:
         return FALSE;
@@ -549,6 +561,9 @@ INT_PTR CALLBACK FiltersPageProc(HWND page, UINT message, WPARAM wParam, LPARAM 
             OnFiltersCommand(page, LOWORD(wParam), HIWORD(wParam));
         else
             return FALSE;
+        return TRUE;
+    case WM_CLOSE:
+        CancelOptionsFromPage(page);
         return TRUE;
     default:
         return FALSE;

@@ -200,6 +200,8 @@ void CreateColumns(HWND list)
 void FillList(HWND page, bool first)
 {
     HWND list = List(page);
+    // Filled with the drawing off: a shown list would repaint for every item.
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     if (first) {
         SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
         SendMessageW(list, LVM_ENABLEGROUPVIEW, TRUE, 0);
@@ -245,6 +247,8 @@ void FillList(HWND page, bool first)
     }
     if (ownMenu)
         DestroyMenu(ownMenu);
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
 }
 
 void StartEditing(HWND page, int index)
@@ -411,6 +415,9 @@ INT_PTR CALLBACK ShortcutsPageProc(HWND page, UINT message, WPARAM wParam, LPARA
         return FALSE;
     case kEditAgainMessage:
         StartEditing(page, static_cast<int>(wParam));
+        return TRUE;
+    case WM_CLOSE:
+        CancelOptionsFromPage(page);
         return TRUE;
     default:
         return FALSE;

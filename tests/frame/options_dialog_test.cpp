@@ -420,6 +420,26 @@ TEST_F(OptionsFixture, CancelAndResetThenCancelChangeNothing)
     }
 }
 
+TEST_F(OptionsFixture, EscapeInAMultiLineEditCancelsTheDialog)
+{
+    g_mainState.config2 = Config2::kDefault;
+    const INT_PTR result = RunOptions(main, kIndentPageId, [](HWND frame) {
+        SetDlgItemTextW(ShowPageOf(frame, kIndentPageId), IndentPage::kTabWidth, L"9");
+        HWND lines = GetDlgItem(ShowPageOf(frame, kFiltersPageId), FiltersPage::kFilterLines);
+        SetFocus(lines);
+        // As the dialog's loop hands the key over.
+        MSG escape = {lines, WM_KEYDOWN, VK_ESCAPE, 0x00010001, GetTickCount(), {}};
+        if (!IsDialogMessageW(frame, &escape)) {
+            TranslateMessage(&escape);
+            DispatchMessageW(&escape);
+        }
+        PumpMessages(20);
+        return IDOK;   // comes too late: the dialog is gone
+    });
+    EXPECT_EQ(0, result);
+    EXPECT_EQ(4u, g_mainState.config2 & Config2::kTabWidthMask);
+}
+
 TEST_F(OptionsFixture, ResetThenOkStoresTheDefaultsOfEveryPageThatTakesThem)
 {
     g_mainState.config1 |= Config1::kMultipleInstances | Config1::kTrayIcon;
