@@ -434,31 +434,41 @@ void ApplyFilters(HWND page)
     }
 }
 
-} // namespace
-
 // ---------------------------------------------------------------- the procedures
 
-INT_PTR CALLBACK GeneralPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
+// What one page does for the frame's commands; null entries do nothing.
+struct PageActions {
+    int pageId;
+    void (*made)(HWND page);                                   // once, before the first fill
+    void (*fill)(HWND page, const MainFrameState& record);
+    void (*apply)(HWND page);
+    void (*retranslated)(HWND page);
+    void (*control)(HWND page, int id, int code);              // a control's notification
+};
+
+INT_PTR RunPage(const PageActions& actions, HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
-        InitOptionsPage(page, kGeneralPageId);
-        FillLanguages(page);
-        AlignLanguageRow(page);
-        FillGeneral(page, g_mainState);
+        InitOptionsPage(page, actions.pageId);
+        if (actions.made)
+            actions.made(page);
+        actions.fill(page, g_mainState);
         return FALSE;
     case WM_COMMAND:
-        if (IsOptionsCommand(wParam, lParam, OptionsCommand::kApply))
-            ApplyGeneral(page);
-        else if (IsOptionsCommand(wParam, lParam, OptionsCommand::kRetranslate)) {
-            RetranslateDialog(page, kGeneralPageId);
-            AlignLanguageRow(page);
-        } else if (IsOptionsCommand(wParam, lParam, OptionsCommand::kRefill))
-            FillGeneral(page, RecordOf(lParam));
-        else if (LOWORD(wParam) == GeneralPage::kLanguage && HIWORD(wParam) == CBN_SELCHANGE)
-            OnLanguageChosen(page);
-        else
+        if (IsOptionsCommand(wParam, lParam, OptionsCommand::kApply)) {
+            actions.apply(page);
+        } else if (IsOptionsCommand(wParam, lParam, OptionsCommand::kRetranslate)) {
+            RetranslateDialog(page, actions.pageId);
+            if (actions.retranslated)
+                actions.retranslated(page);
+        } else if (IsOptionsCommand(wParam, lParam, OptionsCommand::kRefill)) {
+            actions.fill(page, RecordOf(lParam));
+        } else if (lParam && actions.control) {
+            actions.control(page, LOWORD(wParam), HIWORD(wParam));
+        } else {
             return FALSE;
+        }
         return TRUE;
     case WM_CLOSE:
         CancelOptionsFromPage(page);
@@ -466,108 +476,58 @@ INT_PTR CALLBACK GeneralPageProc(HWND page, UINT message, WPARAM wParam, LPARAM 
     default:
         return FALSE;
     }
+}
+
+void MakeGeneral(HWND page)
+{
+    FillLanguages(page);
+    AlignLanguageRow(page);
+}
+
+void OnGeneralControl(HWND page, int id, int code)
+{
+    if (id == GeneralPage::kLanguage && code == CBN_SELCHANGE)
+        OnLanguageChosen(page);
+}
+
+// The template page always shows the values stored now.
+void RefillTemplates(HWND page, const MainFrameState&)
+{
+    FillTemplates(page);
+}
+
+const PageActions kGeneralActions = {kGeneralPageId, MakeGeneral, FillGeneral, ApplyGeneral, AlignLanguageRow,
+                                     OnGeneralControl};
+const PageActions kViewTabsActions = {kViewTabsPageId, nullptr, FillViewTabs, ApplyViewTabs, nullptr, nullptr};
+const PageActions kIndentActions = {kIndentPageId, nullptr, FillIndent, ApplyIndent, nullptr, nullptr};
+const PageActions kTemplatesActions = {kTemplatesPageId, nullptr, RefillTemplates, ApplyTemplates, nullptr, nullptr};
+const PageActions kFiltersActions = {kFiltersPageId, nullptr, FillFilters, ApplyFilters, nullptr, OnFiltersCommand};
+
+} // namespace
+
+INT_PTR CALLBACK GeneralPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return RunPage(kGeneralActions, page, message, wParam, lParam);
 }
 
 INT_PTR CALLBACK ViewTabsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_INITDIALOG:
-        InitOptionsPage(page, kViewTabsPageId);
-        FillViewTabs(page, g_mainState);
-        return FALSE;
-    case WM_COMMAND:
-        if (IsOptionsCommand(wParam, lParam, OptionsCommand::kApply))
-            ApplyViewTabs(page);
-        else if (IsOptionsCommand(wParam, lParam, OptionsCommand::kRetranslate))
-            RetranslateDialog(page, kViewTabsPageId);
-        else if (IsOptionsCommand(wParam, lParam, OptionsCommand::kRefill))
-            FillViewTabs(page, RecordOf(lParam));
-        else
-            return FALSE;
-        return TRUE;
-    case WM_CLOSE:
-        CancelOptionsFromPage(page);
-        return TRUE;
-    default:
-        return FALSE;
-    }
+    return RunPage(kViewTabsActions, page, message, wParam, lParam);
 }
 
 INT_PTR CALLBACK IndentPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_INITDIALOG:
-        InitOptionsPage(page, kIndentPageId);
-        FillIndent(page, g_mainState);
-        return FALSE;
-    case WM_COMMAND:
-        if (IsOptionsCommand(wParam, lParam, OptionsCommand::kApply))
-            ApplyIndent(page);
-        else if (IsOptionsCommand(wParam, lParam, OptionsCommand::kRetranslate))
-            RetranslateDialog(page, kIndentPageId);
-        else if (IsOptionsCommand(wParam, lParam, OptionsCommand::kRefill))
-            FillIndent(page, RecordOf(lParam));
-        else
-            return FALSE;
-        return TRUE;
-    case WM_CLOSE:
-        CancelOptionsFromPage(page);
-        return TRUE;
-    default:
-        return FALSE;
-    }
+    return RunPage(kIndentActions, page, message, wParam, lParam);
 }
 
 INT_PTR CALLBACK TemplatesPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_INITDIALOG:
-        InitOptionsPage(page, kTemplatesPageId);
-        FillTemplates(page);
-        return FALSE;
-    case WM_COMMAND:
-        if (IsOptionsCommand(wParam, lParam, OptionsCommand::kApply))
-            ApplyTemplates(page);
-        else if (IsOptionsCommand(wParam, lParam, OptionsCommand::kRetranslate))
-            RetranslateDialog(page, kTemplatesPageId);
-        else if (IsOptionsCommand(wParam, lParam, OptionsCommand::kRefill))
-            FillTemplates(page);
-        else
-            return FALSE;
-        return TRUE;
-    case WM_CLOSE:
-        CancelOptionsFromPage(page);
-        return TRUE;
-    default:
-        return FALSE;
-    }
+    return RunPage(kTemplatesActions, page, message, wParam, lParam);
 }
 
 INT_PTR CALLBACK FiltersPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_INITDIALOG:
-        InitOptionsPage(page, kFiltersPageId);
-        FillFilters(page, g_mainState);
-        return FALSE;
-    case WM_COMMAND:
-        if (IsOptionsCommand(wParam, lParam, OptionsCommand::kApply))
-            ApplyFilters(page);
-        else if (IsOptionsCommand(wParam, lParam, OptionsCommand::kRetranslate))
-            RetranslateDialog(page, kFiltersPageId);
-        else if (IsOptionsCommand(wParam, lParam, OptionsCommand::kRefill))
-            FillFilters(page, RecordOf(lParam));
-        else if (lParam)
-            OnFiltersCommand(page, LOWORD(wParam), HIWORD(wParam));
-        else
-            return FALSE;
-        return TRUE;
-    case WM_CLOSE:
-        CancelOptionsFromPage(page);
-        return TRUE;
-    default:
-        return FALSE;
-    }
+    return RunPage(kFiltersActions, page, message, wParam, lParam);
 }
 
 void ClearFilterPageFlags()
