@@ -1,6 +1,7 @@
 #include "program_parts.h"
 
 #include "build/build_parts.h"
+#include "editor/frame_link.h"
 #include "frame/frame_parts.h"
 #include "frame/main_window.h"
 #include "panels/panel_parts.h"
@@ -8,6 +9,9 @@
 void InstallProgramParts()
 {
     InstallFrameLink();
+    FrameLink link = GetFrameLink();
+    InstallPanelLink(link);
+    SetFrameLink(link);
     InstallPanelParts(g_frameParts);
     InstallBuildParts(g_frameParts);
 }

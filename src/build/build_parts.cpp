@@ -2,9 +2,11 @@
 
 #include "build/build_runner.h"
 #include "build/debugger_launch.h"
-#include "build/pending_build.h"
-#include "build/pending_build_band.h"
+#include "build/batch_build.h"
+#include "build/build_config_band.h"
+#include "build/build_environment.h"
 #include "build/project_files.h"
+#include "build/tool_commands.h"
 #include "build/toolsets.h"
 #include "frame/frame_parts.h"
 
@@ -22,4 +24,5 @@ void InstallBuildParts(FrameParts& parts)
     parts.findBuildXml = &FindBuildXml;
     parts.holdCloseForBuild = &HoldCloseForBuild;
     parts.createBuildConfigBand = &CreateBuildConfigBand;
+    parts.batchBuildDlgProc = &BatchBuildDlgProc;
 }

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-#include "build/pending_build.h"
+#include "build/build_environment.h"
 #include "build/project_files.h"
 #include "build/toolsets.h"
 #include "core/settings.h"
@@ -197,21 +197,18 @@ DWORD WINAPI BuildThreadProc(LPVOID parameter)
     UniqueHandle toolEnd(writeEnd);
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
 
-    void* environment = HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, kBuildEnvironmentBytes);
-    if (!environment) {
-        SendOutputLine(output, L"Error : Not enough memory to start the build\n");
+    EnvironmentBlock environment;
+    if (!MakeBuildEnvironment(environment, job->code, nullptr)) {
+        SendOutputLine(output, Formatted(L"Error : 0x%X is not a debug or release configuration\n", job->code & 0xFFFF));
         FreeJob(job);
         return 0;
     }
-    wchar_t intDir[kIntDirCapacity] = {};
-    MakeBuildEnvironment(environment, job->code, intDir);
 
     const std::wstring toolPath = TorbelFile(L"build.exe");
     std::wstring commandLine = BuildToolCommandLine(toolPath.c_str(), job->word, job->project);
     ToolProcess tool;
-    const bool started = !toolPath.empty() && tool.Start(commandLine, environment, writeEnd);
+    const bool started = !toolPath.empty() && tool.Start(commandLine, environment.data(), writeEnd);
     const DWORD startError = GetLastError();
-    HeapFree(GetProcessHeap(), 0, environment);
     // The tool holds its own copy now; with ours closed, the pipe ends when the tool does.
     toolEnd.Reset();
     if (!started) {

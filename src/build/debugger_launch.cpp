@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "build/pending_build.h"
+#include "build/build_environment.h"
 #include "build/project_files.h"
 #include "build/toolsets.h"
 #include "core/file_utils.h"

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "build/build_config_band.h"
 #include "build/toolsets.h"
 #include "core/file_utils.h"
 #include "core/settings.h"

@@ -1,6 +1,7 @@
 #include "build/toolsets.h"
 
 #include <cwchar>
+#include <vector>
 
 #include "core/file_utils.h"
 #include "core/ini_file.h"
@@ -25,7 +26,10 @@ namespace {
 // Set only by tests, before anything reads it.
 wchar_t g_torbelDirOverride[MAX_PATH] = {};
 
-constexpr int kConfigValueCapacity = 2047;
+// config.ini values are first read into this many characters, and into more while
+// they fill it, up to the limit.
+constexpr size_t kConfigValueCapacity = 2047;
+constexpr size_t kConfigValueLimit = 1u << 20;
 
 // The architectures in the order menus, lists and the parser produce them.
 constexpr int kArchOrder[4] = {kArchX86, kArchX64, kArchArm64, kArchArm};
@@ -335,18 +339,23 @@ int ReadToolsetConfigValue(const wchar_t* key, wchar_t* buffer, size_t capacity,
     if (!key || !toolsetFolder)
         return 0;
     const std::wstring config = std::wstring(toolsetFolder) + L"\\config.ini";
-    wchar_t value[kConfigValueCapacity + 1] = {};
-    wchar_t* start = leadingSeparator ? value + 1 : value;
-    const DWORD length = GetPrivateProfileStringW(L"CONFIG", key, L"", start,
-                                                  leadingSeparator ? kConfigValueCapacity - 1 : kConfigValueCapacity,
-                                                  config.c_str());
+    // Read whole, however long: a value cut short would name folders that do not exist.
+    std::vector<wchar_t> raw(kConfigValueCapacity + 1);
+    DWORD length = 0;
+    for (;;) {
+        length = GetPrivateProfileStringW(L"CONFIG", key, L"", raw.data(), static_cast<DWORD>(raw.size()),
+                                          config.c_str());
+        if (length + 1 < raw.size() || raw.size() >= kConfigValueLimit)
+            break;
+        raw.assign(raw.size() * 2, 0);
+    }
     if (length == 0)
         return 0;
-    if (start[length - 1] == L';')
-        start[length - 1] = 0;
-    if (leadingSeparator)
-        value[0] = L';';
-    const std::wstring expanded = ExpandConfigTokens(value, toolsetFolder, archName);
+    if (raw[length - 1] == L';')
+        raw[length - 1] = 0;
+    std::wstring value = leadingSeparator ? L";" : L"";
+    value += raw.data();
+    const std::wstring expanded = ExpandConfigTokens(value.c_str(), toolsetFolder, archName);
     const DWORD needed = ExpandEnvironmentStringsW(expanded.c_str(), buffer, static_cast<DWORD>(capacity));
     if (needed == 0 || needed > capacity) {
         buffer[0] = 0;

@@ -24,13 +24,3 @@ void SetAppDarkMode(bool, bool)
 void SaveSession(DocTabs*, const wchar_t*)
 {
 }
-
-int GetSelectedBuildConfig(const MainFrameState& state)
-{
-    if (!state.buildCombo)
-        return -1;
-    const LRESULT selected = SendMessageW(state.buildCombo, CB_GETCURSEL, 0, 0);
-    if (selected == CB_ERR)
-        return -1;
-    return static_cast<int>(SendMessageW(state.buildCombo, CB_GETITEMDATA, static_cast<WPARAM>(selected), 0));
-}

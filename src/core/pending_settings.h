@@ -16,7 +16,3 @@ void SetAppDarkMode(bool dark, bool hookScrollBars);
 
 // The session file: for now nothing is written.
 void SaveSession(DocTabs* docTabs, const wchar_t* path);
-
-// The build-configuration band's selected configuration (its combo item data), -1
-// when nothing is selected or there is no band.
-int GetSelectedBuildConfig(const MainFrameState& state);

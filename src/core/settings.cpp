@@ -222,7 +222,7 @@ void MainFrameState::SaveSettings()
 
     IniWriteInt(L"LeftTabWidth", leftTabWidth);
     IniWriteInt(L"BottomTabHeight", bottomTabHeight);
-    IniWriteInt(L"BuildToolId", GetSelectedBuildConfig(*this));
+    IniWriteInt(L"BuildToolId", selectedBuildConfig);
 
     // The folder view keeps its own keys.
     if (folderPanel)

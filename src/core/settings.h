@@ -98,6 +98,9 @@ struct MainFrameState {
     HWND findResultsPanel1 = nullptr;
     HWND findResultsPanel2 = nullptr;
     HWND buildCombo = nullptr;
+    // The build band's selected configuration (its item data), -1 while there is no
+    // band or nothing is selected; kept by the band, written as BuildToolId.
+    int32_t selectedBuildConfig = -1;
     // Frame controls and the layout the main window keeps.
     HWND rebar = nullptr;
     HWND mainToolbar = nullptr;

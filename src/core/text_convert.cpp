@@ -60,6 +60,19 @@ std::string WideToUtf8(std::wstring_view text)
     return WideToMultiByte(text, CP_UTF8);
 }
 
+std::wstring Utf8OrCodePageToWide(std::string_view text, unsigned fallbackCodePage)
+{
+    if (text.empty() || text.size() > INT_MAX)
+        return {};
+    const int length = static_cast<int>(text.size());
+    const int needed = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), length, nullptr, 0);
+    if (needed <= 0)
+        return MultiByteToWide(text, fallbackCodePage);
+    std::wstring result(static_cast<size_t>(needed), L'\0');
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), length, result.data(), needed);
+    return result;
+}
+
 int HexDigitValue(wchar_t c)
 {
     if (c >= L'0' && c <= L'9')

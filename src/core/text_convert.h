@@ -17,5 +17,8 @@ std::wstring Utf8ToWide(std::string_view text);
 void Utf8ToWideInto(std::string_view text, std::wstring& out);
 std::string WideToUtf8(std::wstring_view text);
 
+// Bytes of unknown encoding: UTF-8 when they are valid UTF-8, else the fallback
+// code page (what a tool that copies a file's own bytes writes).
+std::wstring Utf8OrCodePageToWide(std::string_view text, unsigned fallbackCodePage);
 // The value of a hexadecimal digit of either case; -1 for any other character.
 int HexDigitValue(wchar_t c);

@@ -8,7 +8,6 @@
 #include "editor/document_view.h"
 #include "editor/edit_doc.h"
 #include "editor/frame_link.h"
-#include "editor/pending_doctabs.h"
 #include "editor/pending_search.h"
 
 #include <shellapi.h>

@@ -42,6 +42,36 @@ void FrameRecolorPanels()
         g_frameLink.recolorPanels();
 }
 
+void CreateSymbolTree(EditDoc& doc)
+{
+    if (g_frameLink.createSymbolTree)
+        g_frameLink.createSymbolTree(doc);
+}
+
+void ShowSymbolTreeFor(EditDoc& doc)
+{
+    if (g_frameLink.showSymbolTreeFor)
+        g_frameLink.showSymbolTreeFor(doc);
+}
+
+void RemoveSymbolTreeFor(EditDoc& doc)
+{
+    if (g_frameLink.removeSymbolTreeFor)
+        g_frameLink.removeSymbolTreeFor(doc);
+}
+
+void RebuildSymbolTree(EditDoc& doc)
+{
+    if (g_frameLink.rebuildSymbolTree)
+        g_frameLink.rebuildSymbolTree(doc);
+}
+
+void DestroyAllSymbolTrees()
+{
+    if (g_frameLink.destroyAllSymbolTrees)
+        g_frameLink.destroyAllSymbolTrees();
+}
+
 const wchar_t* FrameTabStripClass()
 {
     if (!g_frameLink.registerTabStripClass || !g_frameLink.tabStripClass)

@@ -40,6 +40,13 @@ struct FrameLink {
     // Asks for a folder, starting at the buffer's path (MAX_PATH characters); when
     // one is chosen it goes into the buffer and into the dialog item (when not 0).
     bool (*pickFolder)(HWND owner, wchar_t* path, int itemId) = nullptr;
+
+    // The documents' symbol trees, kept by the symbols panel.
+    void (*createSymbolTree)(EditDoc& doc) = nullptr;
+    void (*showSymbolTreeFor)(EditDoc& doc) = nullptr;
+    void (*removeSymbolTreeFor)(EditDoc& doc) = nullptr;
+    void (*rebuildSymbolTree)(EditDoc& doc) = nullptr;
+    void (*destroyAllSymbolTrees)() = nullptr;
 };
 
 void SetFrameLink(const FrameLink& link);
@@ -49,6 +56,13 @@ void FrameUpdateStatusBar(int what);
 void FrameSetStatusText(int part, const wchar_t* text);
 void FrameUpdateEditCommands(EditDoc* doc);
 void FrameRecolorPanels();
+// A document's symbol tree: made and filled when the document is opened, shown
+// when its tab is, filled anew after a save, and removed with the document.
+void CreateSymbolTree(EditDoc& doc);
+void ShowSymbolTreeFor(EditDoc& doc);
+void RemoveSymbolTreeFor(EditDoc& doc);
+void RebuildSymbolTree(EditDoc& doc);
+void DestroyAllSymbolTrees();
 // The class of the document tab strip: the frame's when it registered, else the
 // plain tab control; null when the frame's class cannot be registered.
 const wchar_t* FrameTabStripClass();

@@ -27,8 +27,7 @@ struct FrameParts {
     int (*getTorbelDefaultDir)(wchar_t* buffer) = nullptr;
     void (*getTorbelOutputRoot)(std::wstring& root) = nullptr;
     // Runs a command line (null: a command prompt) in the environment of a configuration; the exit code.
-    int (*runInBuildEnvironment)(const wchar_t* commandLine, const wchar_t* folder, int code, bool wait,
-                                 void* block) = nullptr;
+    int (*runInBuildEnvironment)(const wchar_t* commandLine, const wchar_t* folder, int code, bool wait) = nullptr;
     // Cuts a user-tool text at each '&'; the number of command lines.
     int (*splitCommands)(const wchar_t* text, std::vector<std::wstring>& lines) = nullptr;
     // Carries out one user-tool command line: 0 on success.
@@ -44,6 +43,8 @@ struct FrameParts {
     bool (*holdCloseForBuild)() = nullptr;
     // The build-configuration band's toolbar, a child of the rebar; null on failure.
     HWND (*createBuildConfigBand)(MainFrameState& state, HWND rebar) = nullptr;
+    // The procedure of the modal batch-build dialog (kBatchBuildDialogId).
+    DLGPROC batchBuildDlgProc = nullptr;
 
     // ---- panels
     // The page windows of the side and bottom panels by page dialog id: 1 folders, 2 symbols,
@@ -73,6 +74,8 @@ struct FrameParts {
     void (*setFolderViewFilters)(CFolderView* view, const wchar_t* exclude, const wchar_t* include) = nullptr;
     // Refills the filter box's list from the [Filter] section, keeping the typed text.
     void (*refillFolderFilterCombo)(CFolderView* view) = nullptr;
+    // Gives every symbol tree the style theme's panel colours.
+    void (*recolorSymbolTrees)() = nullptr;
 };
 
 extern FrameParts g_frameParts;

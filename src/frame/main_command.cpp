@@ -254,7 +254,7 @@ bool OnRangeCommand(MainFrameState& state, CommandClass kind, unsigned id)
             BuildFolder(state, folder);
             if (g_frameParts.runInBuildEnvironment)
                 g_frameParts.runInBuildEnvironment(nullptr, folder[0] ? folder : nullptr, static_cast<int>(id & 0xFFF),
-                                                   false, nullptr);
+                                                   false);
         }
         return false;
     case CommandClass::UserTool:
@@ -488,16 +488,17 @@ bool OnFixedCommand(MainFrameState& state, unsigned id, LPARAM lParam)
             g_frameParts.debugCurrentProject(*tabs);
         break;
     case 166:
-        RunDialog(state, kBatchBuildDialogId, BatchBuildDlgProc, 0);
+        if (g_frameParts.batchBuildDlgProc)
+            RunDialog(state, kBatchBuildDialogId, g_frameParts.batchBuildDlgProc, 0);
         break;
     case 171: {
         wchar_t folder[MAX_PATH];
         BuildFolder(state, folder);
-        const int code = GetSelectedBuildConfig(state);
+        const int code = state.buildCombo ? state.selectedBuildConfig : -1;
         if (code == -1 || !g_frameParts.runInBuildEnvironment)
             OpenCommandPrompt(state);
         else
-            g_frameParts.runInBuildEnvironment(nullptr, folder[0] ? folder : nullptr, code, false, nullptr);
+            g_frameParts.runInBuildEnvironment(nullptr, folder[0] ? folder : nullptr, code, false);
         break;
     }
     case 172:

@@ -22,7 +22,6 @@
 #include "editor/edit_doc.h"
 #include "editor/frame_link.h"
 #include "editor/text_string.h"
-#include "editor/pending_doctabs.h"
 #include "frame/accelerators.h"
 #include "frame/frame_parts.h"
 #include "core/image_lists.h"

@@ -21,17 +21,6 @@ HMENU StyleMenu(const MainFrameState& state)
     return options ? GetSubMenu(options, 1) : nullptr;
 }
 
-BOOL CALLBACK RecolorTree(HWND window, LPARAM)
-{
-    wchar_t name[32] = {};
-    GetClassNameW(window, name, 32);
-    if (lstrcmpiW(name, WC_TREEVIEWW) == 0) {
-        SendMessageW(window, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(g_panelBackColour));
-        SendMessageW(window, TVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(g_panelForeColour));
-    }
-    return TRUE;
-}
-
 void Repaint(HWND window)
 {
     if (window)
@@ -64,9 +53,8 @@ void SelectStyle(MainFrameState& state, int command)
 
 void RecolorPanels(MainFrameState& state)
 {
-    // Symbol trees live below the symbol panel, one per document.
-    if (state.symbolPanel)
-        EnumChildWindows(state.symbolPanel, RecolorTree, 0);
+    if (g_frameParts.recolorSymbolTrees)
+        g_frameParts.recolorSymbolTrees();
     for (HWND list : {state.outputLists[0], state.outputLists[1]})
         Repaint(list ? GetParent(list) : nullptr);
     Repaint(state.findResultsPanel1);

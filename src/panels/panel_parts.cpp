@@ -1,12 +1,15 @@
 #include "panels/panel_parts.h"
 
+#include "editor/frame_link.h"
 #include "frame/frame_parts.h"
 #include "panels/folder_panel.h"
 #include "panels/folder_view.h"
+#include "panels/symbol_tree.h"
 
 void InstallPanelParts(FrameParts& parts)
 {
     parts.createPanelPage[1] = &CreateFolderPanel;
+    parts.createPanelPage[2] = &CreateSymbolPanelPage;
     parts.folderViewPath = [](CFolderView* view, wchar_t* path) {
         if (view)
             return view->GetCurrentPath(path);
@@ -43,5 +46,33 @@ void InstallPanelParts(FrameParts& parts)
     parts.refillFolderFilterCombo = [](CFolderView* view) {
         if (view)
             view->FillFilterCombo(true);
+    };
+    parts.recolorSymbolTrees = [] {
+        if (SymbolPanel* panel = GetSymbolPanel())
+            RecolorSymbolTrees(*panel);
+    };
+}
+
+void InstallPanelLink(FrameLink& link)
+{
+    link.createSymbolTree = [](EditDoc& doc) {
+        if (SymbolPanel* panel = GetSymbolPanel())
+            CreateSymbolTree(*panel, doc);
+    };
+    link.showSymbolTreeFor = [](EditDoc& doc) {
+        if (SymbolPanel* panel = GetSymbolPanel())
+            ShowSymbolTreeFor(*panel, &doc);
+    };
+    link.removeSymbolTreeFor = [](EditDoc& doc) {
+        if (SymbolPanel* panel = GetSymbolPanel())
+            RemoveSymbolTreeFor(*panel, doc);
+    };
+    link.rebuildSymbolTree = [](EditDoc& doc) {
+        if (SymbolPanel* panel = GetSymbolPanel())
+            RebuildSymbolTree(*panel, doc);
+    };
+    link.destroyAllSymbolTrees = [] {
+        if (SymbolPanel* panel = GetSymbolPanel())
+            DestroyAllSymbolTrees(*panel);
     };
 }

@@ -4,25 +4,15 @@
 #include <vector>
 
 #include "build/toolsets.h"
+#include "build/build_test_support.h"
 #include "support/test_support.h"
 
 using ovrik_test::DialogAnswerer;
 using ovrik_test::TempDir;
 using ovrik_test::WriteFileBytes;
+using build_test::ToolFolder;
 
 namespace {
-
-// Points the build integration at a temporary folder for one test.
-struct ToolFolder {
-    TempDir dir;
-    ToolFolder() { OverrideTorbelDir(dir.Path().c_str()); }
-    ~ToolFolder() { OverrideTorbelDir(nullptr); }
-    void Install(const wchar_t* toolset, const std::string& config = "[CONFIG]\r\n")
-    {
-        CreateDirectoryW(dir.File(toolset).c_str(), nullptr);
-        WriteFileBytes(dir.File(toolset) + L"\\config.ini", config);
-    }
-};
 
 std::vector<int> Parse(const wchar_t* text)
 {

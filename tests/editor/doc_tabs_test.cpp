@@ -10,7 +10,6 @@
 #include "editor/doc_tabs.h"
 #include "editor/document_view.h"
 #include "editor/edit_doc.h"
-#include "editor/pending_doctabs.h"
 #include "frame/main_window.h"
 #include "frame/status_bar.h"
 #include "editor/pending_search.h"
