@@ -2,7 +2,13 @@
 # cached Debian source tarball (only their two folders are extracted, into the build
 # tree); zlib and GoogleTest come from Debian's packages.
 
-set(OVRIK_CACHE_DIR "${CMAKE_SOURCE_DIR}/.cache" CACHE PATH "Where downloaded source tarballs are kept")
+# The same folder as the set-up script's OVRIK_CACHE when that is set.
+if(DEFINED ENV{OVRIK_CACHE})
+    set(ovrik_default_cache "$ENV{OVRIK_CACHE}")
+else()
+    set(ovrik_default_cache "${CMAKE_SOURCE_DIR}/.cache")
+endif()
+set(OVRIK_CACHE_DIR "${ovrik_default_cache}" CACHE PATH "Where downloaded source tarballs are kept")
 set(scite_tarball "${OVRIK_CACHE_DIR}/scite_5.3.3.orig.tar.gz")
 set(dep_dir "${CMAKE_BINARY_DIR}/_deps")
 

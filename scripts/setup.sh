@@ -10,7 +10,8 @@ export DEBIAN_FRONTEND=noninteractive
 
 packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
           mingw-w64-x86-64-dev libz-mingw-w64-dev wine64 wine xvfb xauth cmake make googletest
-          imagemagick x11-apps fonts-liberation fonts-dejavu-core tango-icon-theme icoutils dpkg-dev)
+          imagemagick x11-apps fonts-liberation fonts-dejavu-core tango-icon-theme icoutils dpkg-dev
+          python3 openssl unzip)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -5,6 +5,7 @@
 #include "frame/frame_parts.h"
 #include "frame/main_window.h"
 #include "panels/panel_parts.h"
+#include "services/service_parts.h"
 
 void InstallProgramParts()
 {
@@ -14,4 +15,5 @@ void InstallProgramParts()
     SetFrameLink(link);
     InstallPanelParts(g_frameParts);
     InstallBuildParts(g_frameParts);
+    InstallServiceParts(g_frameParts);
 }

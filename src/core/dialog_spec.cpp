@@ -1,7 +1,7 @@
 #include "core/dialog_spec.h"
 
 #include "core/interface_data.h"
-#include "core/pending_dialogs.h"
+#include "core/service_texts.h"
 
 #include <cstring>
 #include <cwchar>

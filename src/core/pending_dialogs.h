@@ -1,39 +1,11 @@
 // Stand-ins for what the dialogs need from parts of the program that are not
-// written yet: the built-in texts of the three described dialogs, and the dark
-// theme. Each keeps the name and signature of the real thing and does the least
-// that lets the dialogs work (English texts, light theme).
+// written yet: the dark theme and the window DPI. Each keeps the name and
+// signature of the real thing and does the least that lets the dialogs work
+// (light theme).
 #pragma once
 
 #include <windows.h>
 #include <commctrl.h>
-
-// ---- built-in named texts
-
-// Crash-report dialog.
-const wchar_t* CrashDialogHeadingText();   // format for the product name
-const wchar_t* CrashDialogIntroText();
-const wchar_t* CrashDialogSendText();
-
-// Feedback dialog.
-const wchar_t* FeedbackDialogCaptionText();
-const wchar_t* FeedbackDialogEmailLabelText();
-const wchar_t* FeedbackDialogMessageLabelText();
-const wchar_t* FeedbackDialogSendText();
-
-// Update dialog.
-const wchar_t* UpdateDialogCaptionText();
-const wchar_t* UpdateDialogHeadingText();      // format for the product name
-const wchar_t* UpdateDialogOfferText();        // format: product and new version, current version
-const wchar_t* UpdateDialogNotesLabelText();
-const wchar_t* UpdateDialogDownloadText();
-const wchar_t* UpdateDialogLaterText();
-const wchar_t* UpdateDialogSkipText();
-const wchar_t* UpdateDialogProgressText();     // format: bytes done, total
-const wchar_t* UpdateDialogUpToDateText();     // format: product and current version
-const wchar_t* UpdateDialogNoAnswerText();
-const wchar_t* UpdateDialogDownloadFailedText();
-const wchar_t* UpdateNotesClassText();         // rich-edit class of the release notes
-const wchar_t* UpdateProgressClassText();      // progress bar class
 
 // ---- dark theme
 

@@ -2,7 +2,6 @@
 
 #include "core/settings.h"
 
-
 void DarkModeInit()
 {
 }
@@ -18,9 +17,5 @@ bool SystemPrefersDark()
 }
 
 void SetAppDarkMode(bool, bool)
-{
-}
-
-void SaveSession(DocTabs*, const wchar_t*)
 {
 }

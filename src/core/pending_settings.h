@@ -14,5 +14,3 @@ bool DarkModeSupported();
 bool SystemPrefersDark();
 void SetAppDarkMode(bool dark, bool hookScrollBars);
 
-// The session file: for now nothing is written.
-void SaveSession(DocTabs* docTabs, const wchar_t* path);

@@ -228,15 +228,6 @@ void MainFrameState::SaveSettings()
     if (folderPanel)
         SendMessageW(folderPanel, kSaveFolderViewState, 0, 0);
 
-    if (config1 & Config1::kSession) {
-        // "session.xml" lies beside the ini files, in the executable's folder.
-        std::wstring path = g_iniPath;
-        const size_t slash = path.rfind(L'\\');
-        path.resize(slash == std::wstring::npos ? 0 : slash + 1);
-        path += L"session.xml";
-        SaveSession(docTabs, path.c_str());
-    }
-
     filesHistory.Save(L"Files");
     projectsHistory.Save(L"Projects");
     findHistory.Save(L"Find");

@@ -166,7 +166,8 @@ struct MainFrameState {
     // Reads the settings, creates the interface and editor fonts and computes the
     // main window's rectangle; returns the show command for the first ShowWindow.
     int LoadSettings(RECT* windowRect);
-    // Writes the settings, the session (when kept) and the history lists at close.
+    // Writes the settings and the history lists at close (the main window writes
+    // the session beside them).
     void SaveSettings();
 };
 

@@ -1,11 +1,11 @@
 // Bookmarks (marker 1 in the bookmark margin) and moving the caret to a line.
 #include "editor/edit_doc.h"
+#include "editor/editor_setup.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr int kBookmarkMarker = 1;
 constexpr int kBookmarkMask = 1 << kBookmarkMarker;
 
 sptr_t CaretLine(EditDoc& doc)

@@ -222,7 +222,8 @@ struct EditDoc : EditorPart {
                                  bool backwards, bool wrap);
     // Selects the range and scrolls it towards the middle of the view.
     static void ShowMatch(EditDoc& doc, sptr_t start, sptr_t end);
-    // Applies a saved view: first line, selection, horizontal offset and bookmarks.
+    // Applies a saved view: the top line, the selection, the horizontal offset and
+    // the bookmarks (a line that has its bookmark already keeps one).
     static void RestoreState(EditDoc& doc, const DocViewState& state);
 
     // The editing commands of the menus and shortcuts: 1 when the id was handled.

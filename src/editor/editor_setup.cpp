@@ -20,7 +20,6 @@ constexpr int kHighlightIndicators[10] = {29, 31, 28, 27, 26, 25, 24, 23, 22, 21
 // Of those, the ones whose theme colour is sent; 26 and 27 are never filled.
 constexpr int kColouredIndicators[8] = {31, 29, 28, 25, 24, 23, 22, 21};
 
-constexpr int kBookmarkMarker = 1;
 constexpr int kUnderlineMarker = 4;
 constexpr int kBookmarkMargin = 1;
 constexpr int kFoldMargin = 2;

@@ -31,6 +31,9 @@ EditorLink LinkToEditor(HWND editor);
 // One message through the link; 0 when the link is empty.
 sptr_t EditorSend(const EditorLink& link, unsigned message, uptr_t wParam = 0, sptr_t lParam = 0);
 
+// The bookmark marker (on the bookmark margin); its mask is 1 << kBookmarkMarker.
+inline constexpr int kBookmarkMarker = 1;
+
 // The caret-line background used when the theme gives none: light, so that the
 // default text colours stay readable on the current line.
 constexpr uint32_t kDefaultCaretLineBack = 0xF0F0F0;

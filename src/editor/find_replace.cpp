@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <cwchar>
 #include <string>
@@ -10,12 +11,12 @@
 #include "core/text_convert.h"
 #include "core/translation_table.h"
 #include "editor/edit_doc.h"
+#include "editor/editor_setup.h"
 #include "editor/frame_link.h"
 #include "editor/pending_search.h"
 
 namespace {
 
-constexpr int kBookmarkMarker = 1;
 constexpr int kFindIndicator = 31;
 constexpr int kNotFoundForwardTextId = 8;
 constexpr int kNotFoundBackwardTextId = 9;
@@ -276,15 +277,24 @@ int ComponentSearchFlags(uint32_t flags)
     return result;
 }
 
+// The top line is a document line: a reopened document shows every line (folds are
+// not saved), so scrolling by a count of visible lines would show another line.
 void EditDoc::RestoreState(EditDoc& doc, const DocViewState& state)
 {
-    EditorCall(doc, SCI_LINESCROLL, 0, -(EditorCall(doc, SCI_GETLINECOUNT) + 1));
-    EditorCall(doc, SCI_LINESCROLL, 0, state.line);
-    EditorCall(doc, SCI_SETSELECTIONSTART, static_cast<uptr_t>(state.startpos));
-    EditorCall(doc, SCI_SETSELECTIONEND, static_cast<uptr_t>(state.endpos));
-    EditorCall(doc, SCI_SETXOFFSET, static_cast<uptr_t>(state.xoffset));
-    for (int32_t line : state.bookmarks)
-        EditorCall(doc, SCI_MARKERADD, static_cast<uptr_t>(line), kBookmarkMarker);
+    const sptr_t line = std::max<int32_t>(state.line, 0);
+    EditorCall(doc, SCI_SETFIRSTVISIBLELINE,
+               static_cast<uptr_t>(EditorCall(doc, SCI_VISIBLEFROMDOCLINE, static_cast<uptr_t>(line))));
+    EditorCall(doc, SCI_SETSELECTIONSTART, static_cast<uptr_t>(std::max<int32_t>(state.startpos, 0)));
+    EditorCall(doc, SCI_SETSELECTIONEND, static_cast<uptr_t>(std::max<int32_t>(state.endpos, 0)));
+    EditorCall(doc, SCI_SETXOFFSET, static_cast<uptr_t>(std::max<int32_t>(state.xoffset, 0)));
+    const sptr_t lineCount = EditorCall(doc, SCI_GETLINECOUNT);
+    for (const int32_t mark : state.bookmarks) {
+        if (mark < 0 || mark >= lineCount)
+            continue;
+        // A line that has its bookmark already (the document was open) keeps one.
+        if (!(EditorCall(doc, SCI_MARKERGET, static_cast<uptr_t>(mark)) & (1 << kBookmarkMarker)))
+            EditorCall(doc, SCI_MARKERADD, static_cast<uptr_t>(mark), kBookmarkMarker);
+    }
 }
 
 void EditDoc::GotoLine(EditDoc& doc, int line)

@@ -7,15 +7,7 @@
 #include <vector>
 
 #include "core/search_record.h"
-
-// The saved view of one document (read from a session file).
-struct DocViewState {
-    int32_t line = 0;       // first visible line
-    int32_t startpos = 0;   // selection start
-    int32_t endpos = 0;     // selection end
-    int32_t xoffset = 0;    // horizontal scroll offset
-    std::vector<int32_t> bookmarks;   // bookmarked lines
-};
+#include "editor/session_file.h"   // DocViewState
 
 // Value of a hexadecimal digit ('0'-'9', 'A'-'F', 'a'-'f'), -1 for any other character.
 int HexDigitValue(int character);

@@ -79,6 +79,11 @@ const wchar_t* FrameTabStripClass()
     return g_frameLink.registerTabStripClass() ? g_frameLink.tabStripClass : nullptr;
 }
 
+EditDoc* FrameNewDocument()
+{
+    return g_frameLink.newDocument ? g_frameLink.newDocument() : nullptr;
+}
+
 int FrameShowPopupMenu(HWND owner, int x, int y, int menuId)
 {
     return g_frameLink.showPopupMenu ? g_frameLink.showPopupMenu(owner, x, y, menuId) : 0;

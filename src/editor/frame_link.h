@@ -28,6 +28,8 @@ struct FrameLink {
     // Registers the tab strip's window class (named by tabStripClass); false when it cannot.
     bool (*registerTabStripClass)() = nullptr;
     const wchar_t* tabStripClass = nullptr;
+    // A new untitled document in the default language, in a new selected tab; null on failure.
+    EditDoc* (*newDocument)() = nullptr;
 
     // ---- what the find dialogs need of the frame
     // Tracks the stored popup menu (translated) at a screen point; the chosen item, 0 for none.
@@ -66,6 +68,8 @@ void DestroyAllSymbolTrees();
 // The class of the document tab strip: the frame's when it registered, else the
 // plain tab control; null when the frame's class cannot be registered.
 const wchar_t* FrameTabStripClass();
+// A new untitled document through the frame; null without a frame or on failure.
+EditDoc* FrameNewDocument();
 int FrameShowPopupMenu(HWND owner, int x, int y, int menuId);
 void FrameClearResultsPane(int pane);
 void FrameSaveDialogPos(HWND dialog, int kind);

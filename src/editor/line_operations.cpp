@@ -2,6 +2,7 @@
 
 #include "core/text_convert.h"
 #include "editor/edit_doc.h"
+#include "editor/editor_setup.h"
 #include "editor/language_table.h"
 
 #include <windows.h>
@@ -16,7 +17,6 @@
 
 namespace {
 
-constexpr int kBookmarkMarker = 1;
 constexpr int kBookmarkMask = 1 << kBookmarkMarker;
 
 // One undo action for everything done while it lives.

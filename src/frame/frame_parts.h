@@ -76,6 +76,18 @@ struct FrameParts {
     void (*refillFolderFilterCombo)(CFolderView* view) = nullptr;
     // Gives every symbol tree the style theme's panel colours.
     void (*recolorSymbolTrees)() = nullptr;
+
+    // ---- services
+    // The update check on a thread of its own: the automatic one at start-up (manual
+    // false: at most once a day) or a requested one.
+    void (*startUpdateCheckThread)(HWND owner, bool manual) = nullptr;
+    // The update check on the calling thread; with an owner its results are told.
+    void (*startUpdateCheck)(HWND owner, bool manual) = nullptr;
+    // The bug-report dialog; the attachment (or null) goes with the report.
+    void (*showBugReportDialog)(HWND owner, const wchar_t* attachment) = nullptr;
+    // Installs the crash handler; true when this process was started as the crash
+    // reporter and has done its work (the program then ends).
+    bool (*crashHandlerInit)() = nullptr;
 };
 
 extern FrameParts g_frameParts;

@@ -36,6 +36,7 @@
 #include "frame/theme_mode.h"
 #include "frame/web_page.h"
 #include "frame/pending_startup.h"
+#include "frame/session_commands.h"
 #include "frame/user_tools.h"
 
 namespace {
@@ -117,26 +118,6 @@ void InsertColour(EditDoc& doc)
     if (!ChooseColorW(&choose))
         return;
     InsertTextSelected(doc, ColourText(choose.rgbResult).c_str());
-}
-
-void SessionFile(MainFrameState& state, bool save)
-{
-    wchar_t filter[128];
-    BuildXmlFilter(filter, 128);
-    wchar_t file[MAX_PATH] = {};
-    OPENFILENAMEW dialog = {};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = state.mainWindow;
-    dialog.lpstrFilter = filter;
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.Flags = SessionDialogFlags(save);
-    if (save) {
-        if (GetSaveFileNameW(&dialog))
-            SaveSession(state.docTabs, file);
-    } else if (GetOpenFileNameW(&dialog) && state.docTabs) {
-        LoadSession(state.docTabs, file);
-    }
 }
 
 // The file named at the caret: an absolute name as it is, a relative one beside the document.
@@ -595,14 +576,15 @@ bool OnFixedCommand(MainFrameState& state, unsigned id, LPARAM lParam)
     case 214:
         if (state.notInstalled)
             OpenWebPage(VersionPageAddress(state.osMajor, state.osMinor).c_str());
-        else
-            StartUpdateCheck(state.mainWindow, true);
+        else if (g_frameParts.startUpdateCheck)
+            g_frameParts.startUpdateCheck(state.mainWindow, true);
         break;
     case 215:
         OpenWebPage("support.html");
         break;
     case 216:
-        ShowBugReportDialog(state.mainWindow, nullptr);
+        if (g_frameParts.showBugReportDialog)
+            g_frameParts.showBugReportDialog(state.mainWindow, nullptr);
         break;
     case 217:
         RunDialog(state, kAboutDialogId, AboutDlgProc, 0);

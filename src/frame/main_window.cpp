@@ -38,6 +38,8 @@
 #include "frame/popup_menus.h"
 #include "frame/pending_find_deps.h"
 #include "frame/pending_startup.h"
+#include "editor/session_file.h"
+#include "frame/session_commands.h"
 #include "frame/startup.h"
 #include "frame/tab_host.h"
 
@@ -703,6 +705,7 @@ void InstallFrameLink()
     link.recolorPanels = [] { RecolorPanels(g_mainState); };
     link.registerTabStripClass = &RegisterTabCtrlEx;
     link.tabStripClass = L"TabCtrlEx";
+    link.newDocument = [] { return NewDocument(g_mainState, nullptr); };
     link.showPopupMenu = [](HWND owner, int x, int y, int menuId) { return ShowPopupMenu(owner, x, y, menuId, false); };
     link.clearResultsPane = [](int pane) { ClearResultsPane(g_mainState, pane); };
     link.saveDialogPos = [](HWND dialog, int kind) { SaveDialogPos(g_mainState, dialog, kind); };
@@ -813,8 +816,8 @@ bool OnCreateMainWindow(MainFrameState& state, HWND window)
         RegCloseKey(key);
     }
     state.notInstalled = installed ? 0 : 1;
-    if (installed && (state.config2 & Config2::kCheckUpdates))
-        StartUpdateCheckThread(nullptr, false);
+    if (installed && (state.config2 & Config2::kCheckUpdates) && g_frameParts.startUpdateCheckThread)
+        g_frameParts.startUpdateCheckThread(nullptr, false);
 
     state.created = 1;
     return true;
@@ -840,7 +843,7 @@ void RunDeferredStartup(MainFrameState& state)
 
     int opened = 0;
     if (state.config1 & Config1::kSession)
-        opened = LoadSession(state.docTabs, ProgramFile(L"session.xml").c_str());
+        opened = LoadSession(state.docTabs, ProgramSessionPath().c_str());
     int argumentCount = 0;
     if (wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &argumentCount))
         LocalFree(arguments);
@@ -868,11 +871,14 @@ void RefreshTrayIcon(MainFrameState& state)
         Shell_NotifyIconW(NIM_ADD, &g_frame.tray);
 }
 
-void SaveMainWindowState(MainFrameState& state)
+bool SaveMainWindowState(MainFrameState& state, bool tellFailure)
 {
     if (state.config1 & Config1::kTrayIcon)
         Shell_NotifyIconW(NIM_DELETE, &g_frame.tray);
     state.SaveSettings();
+    if (!(state.config1 & Config1::kSession))
+        return true;
+    return SaveSessionFile(state, ProgramSessionPath().c_str(), tellFailure);
 }
 
 bool CloseMainWindow(MainFrameState& state)
@@ -881,7 +887,7 @@ bool CloseMainWindow(MainFrameState& state)
         return false;
     if (state.docTabs && !DocTabs::SaveAll(*state.docTabs, true))
         return false;
-    SaveMainWindowState(state);
+    SaveMainWindowState(state, true);
     DestroyWindow(state.mainWindow);
     return true;
 }
@@ -938,8 +944,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_QUERYENDSESSION:
         return !state.docTabs || DocTabs::SaveAll(*state.docTabs, true) ? TRUE : 0;
     case WM_ENDSESSION:
+        // The system is ending the session: no time to ask anything.
         if (wParam)
-            SaveMainWindowState(state);
+            SaveMainWindowState(state, false);
         return 0;
     case WM_ERASEBKGND:
         PaintSplitters(state, reinterpret_cast<HDC>(wParam));

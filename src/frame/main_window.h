@@ -40,8 +40,9 @@ void RunDeferredStartup(MainFrameState& state);
 bool CloseMainWindow(MainFrameState& state);
 // Takes the tray icon away and, while Config1 asks for one, shows it again.
 void RefreshTrayIcon(MainFrameState& state);
-// The settings, history lists and session as closing writes them.
-void SaveMainWindowState(MainFrameState& state);
+// The settings, history lists and session as closing writes them; false when the
+// session could not be written (told to the user when asked to).
+bool SaveMainWindowState(MainFrameState& state, bool tellFailure);
 
 // What the layout needs to know, and where everything goes (client coordinates).
 struct MainLayoutInput {

@@ -6,7 +6,7 @@
 #include "editor/doc_tabs.h"
 #include "editor/edit_doc.h"
 #include "editor/language_table.h"
-#include "editor/pending_templates.h"
+#include "editor/template_variables.h"
 
 #include <commctrl.h>
 

@@ -15,7 +15,7 @@
 #include "core/window_helpers.h"
 #include "editor/doc_tabs.h"
 #include "editor/edit_doc.h"
-#include "editor/pending_templates.h"
+#include "editor/template_variables.h"
 #include "frame/frame_parts.h"
 #include "frame/main_window.h"
 #include "frame/options_dialog.h"
@@ -548,20 +548,20 @@ std::wstring TemplatePreviewText(const wchar_t* path, const SYSTEMTIME& time)
                                                  "Hour00",   "Minute", "minute00", "Second", "Second00"};
     const wchar_t* documentPath = path && *path ? path : kSamplePath;
     std::wstring text;
-    char value[kTemplateValueCapacity];
+    char value[kVariableValueCapacity];
     for (const char* name : kFileVariables) {
-        ExpandFileVariable(name, value, 2, documentPath);
+        ExpandFileVariable(name, value, kVariableAsIs, documentPath);
         AppendPreviewLine(text, Utf8ToWide(name).c_str(), true, value);
     }
     text += L"\r\n";
     for (const char* name : kDateVariables) {
-        ExpandDateVariable(name, value, 2, time);
+        ExpandDateVariable(name, value, kVariableAsIs, time);
         AppendPreviewLine(text, Utf8ToWide(name).c_str(), true, value);
     }
     text += L"\r\n";
-    ExpandDateVariable("MonthName", value, 0, time);
+    ExpandDateVariable("MonthName", value, kVariableLower, time);
     AppendPreviewLine(text, L"MonthName:Lower", false, value);
-    ExpandDateVariable("MonthName", value, 1, time);
+    ExpandDateVariable("MonthName", value, kVariableUpper, time);
     AppendPreviewLine(text, L"MonthName:Upper", false, value);
     return text;
 }

@@ -11,7 +11,6 @@
 bool IsPendingCommand(unsigned id)
 {
     switch (id) {
-    case 11: case 12:                // session files
     case 21: case 22: case 23:       // show the file's location
     case 24: case 25: case 26:       // copy its path
     case 48: case 65:                // sort lines, date and time
@@ -19,8 +18,13 @@ bool IsPendingCommand(unsigned id)
     case 148: case 149: case 150:    // go to line, symbol list, context help
     case 183:                        // editor font
     case 192: case 203: case 206:    // organize favorites, last tab, window list
-    case 211: case 216: case 217: case 218:   // help
+    case 211: case 217: case 218:    // help
         return true;
+    // The update check and the bug report are services: greyed while they are not in the program.
+    case 214:
+        return !g_mainState.notInstalled && !g_frameParts.startUpdateCheck;
+    case 216:
+        return !g_frameParts.showBugReportDialog;
     default:
         break;
     }
@@ -117,14 +121,6 @@ void ShowContextHelp(MainFrameState&)
 }
 
 void ShowHelpContents(MainFrameState&)
-{
-}
-
-void StartUpdateCheck(HWND, bool)
-{
-}
-
-void ShowBugReportDialog(HWND, const wchar_t*)
 {
 }
 

@@ -1,9 +1,8 @@
 // Stand-ins for the handlers of commands whose own modules are not written yet:
-// panel pages, shell helpers, the small dialogs, help, organize favorites,
-// the session file, the update check and bug reports. Each keeps its final name
-// and does nothing visible. The menu items of these commands are greyed while
-// their handler is a stand-in (IsPendingCommand); remove an id from that list
-// when its handler lands.
+// panel pages, shell helpers, the small dialogs, help and organize favorites.
+// Each keeps its final name and does nothing visible. The menu items of these
+// commands are greyed while their handler is a stand-in (IsPendingCommand);
+// remove an id from that list when its handler lands.
 #pragma once
 
 #include <windows.h>
@@ -56,8 +55,6 @@ const char* CommandLineUsageText();
 void InsertDateTime(EditDoc& doc);
 void ShowContextHelp(MainFrameState& state);
 void ShowHelpContents(MainFrameState& state);
-void StartUpdateCheck(HWND owner, bool manual);
-void ShowBugReportDialog(HWND owner, const wchar_t* attachment);
 
 // The tab shown before the current one (-1 when none).
 int PreviousShownTab(const DocTabs& tabs);

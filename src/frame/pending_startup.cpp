@@ -8,15 +8,6 @@
 
 #include <algorithm>
 
-int LoadSession(DocTabs*, const wchar_t*)
-{
-    return 0;
-}
-
-void StartUpdateCheckThread(HWND, bool)
-{
-}
-
 BOOL CALLBACK DarkEnumChildProc(HWND, LPARAM)
 {
     return TRUE;
@@ -118,17 +109,8 @@ bool RegisterAppPath(bool)
     return false;
 }
 
-void EnsureSnippetsFile()
-{
-}
-
 void Uninstall()
 {
-}
-
-bool CrashHandlerInit()
-{
-    return false;
 }
 
 void OnStatusBarClick(MainFrameState&, NMMOUSE*)

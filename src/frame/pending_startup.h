@@ -1,8 +1,7 @@
 // Stand-ins for parts of the program that start-up and the main window call but
-// that are not written yet: the session file, the update check, theming, the
-// panel pages, the install switches, crash reporting and the status-bar clicks.
-// Each keeps its final name and signature and does the least the main window
-// needs today; the real implementations replace them.
+// that are not written yet: theming, the panel pages, the install switches and the
+// status-bar clicks. Each keeps its final name and signature and does the least the
+// main window needs today; the real implementations replace them.
 #pragma once
 
 #include <windows.h>
@@ -11,11 +10,6 @@
 struct MainFrameState;
 struct DocTabs;
 
-// Session file: opens the session's documents; for now nothing is read (0).
-int LoadSession(DocTabs* docTabs, const wchar_t* path);
-
-// Update check at start-up: nothing for now.
-void StartUpdateCheckThread(HWND owner, bool manual);
 
 // Theming (DarkModeOn, ApplyWindowTheme and DarkWindowBrush are with the dialogs'
 // stand-ins): the program stays light for now, so nothing is ever dark.
@@ -35,11 +29,7 @@ void ApplyOutputStyles(HWND editor);
 
 // Install and uninstall switches.
 bool RegisterAppPath(bool create);
-void EnsureSnippetsFile();
 void Uninstall();
-
-// Crash reporting: true when this process is the crash reporter; never for now.
-bool CrashHandlerInit();
 
 // Status-bar clicks: nothing yet.
 void OnStatusBarClick(MainFrameState& state, NMMOUSE* mouse);

@@ -28,6 +28,7 @@
 #include "frame/accelerators.h"
 #include "frame/menu_icons.h"
 #include "frame/status_bar.h"
+#include "frame/default_snippets.h"
 #include "frame/pending_startup.h"
 #include "frame/web_page.h"
 
@@ -591,7 +592,7 @@ int OvrikWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     EnsureSnippetsFile();
     if (!g_translationTable)
         g_translationTable = new TranslationTable();
-    if (CrashHandlerInit())
+    if (g_frameParts.crashHandlerInit && g_frameParts.crashHandlerInit())
         return 0;
     EnsureOle();
     RECT rect = {};

@@ -51,7 +51,6 @@ constexpr int kFilterComboLayoutHeight = 24;
 constexpr int kPathNotFoundTextId = 276;
 constexpr int kNoNewFileTextId = 271;
 constexpr int kLayoutMenuTextIds[] = {46, 47, 48, 49, 24};
-constexpr int kFiltersOptionsPage = 27;
 constexpr int kMaxNewFileNumber = 999;
 
 // The interface text of each panel command.
@@ -567,7 +566,7 @@ void CFolderView::ApplyLayoutChoice(int choice)
             SendMessageW(toolbar_, TB_CUSTOMIZE, 0, 0);
         return;
     case FolderLayoutChoice::kFilterSettings:
-        ShowOptionsDialog(g_mainState.mainWindow, kFiltersOptionsPage);
+        ShowOptionsDialog(g_mainState.mainWindow, kFiltersPageId);
         return;
     default:
         return;

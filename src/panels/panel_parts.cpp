@@ -4,12 +4,14 @@
 #include "frame/frame_parts.h"
 #include "panels/folder_panel.h"
 #include "panels/folder_view.h"
+#include "panels/snippets_panel.h"
 #include "panels/symbol_tree.h"
 
 void InstallPanelParts(FrameParts& parts)
 {
     parts.createPanelPage[1] = &CreateFolderPanel;
     parts.createPanelPage[2] = &CreateSymbolPanelPage;
+    parts.createPanelPage[kSnippetsDialogId] = &CreateSnippetsPage;
     parts.folderViewPath = [](CFolderView* view, wchar_t* path) {
         if (view)
             return view->GetCurrentPath(path);

@@ -304,9 +304,13 @@ TEST(BuiltinStrings, FormatsTakeWhatTheirCallersPass)
         {66, L"%d"},       // the untitled counter
         {73, L"%s"},       // the path of a file that cannot be opened
         {75, L"%s"},       // the path of a favorites file that cannot be read
+        {131, L"%s"},      // the path of a session that cannot be written
+        {132, L"%s"},      // the path of a file that is not a session
         {270, L"%s"},      // a folder the folder view cannot show
         {271, L"%s"},      // a folder where no new file can be made
         {276, L"%s"},      // a path typed into the folder view's path bar
+        {292, L"%s"},      // the path of an installer that cannot be started
+        {360, L"%s"},      // the path of a language file that cannot be loaded
     };
     for (int id = 1; id <= 900; ++id) {
         const BuiltinText stored = BuiltinString(id);

@@ -14,6 +14,7 @@
 #include "core/settings.h"
 #include "editor/doc_tabs.h"
 #include "editor/edit_doc.h"
+#include "frame/session_commands.h"
 #include "frame/startup.h"
 #include "frame/toolbars.h"
 #include "support/test_support.h"
@@ -103,8 +104,9 @@ inline std::wstring ModifierName(unsigned vk)
 }
 
 // The program's real main window, made in this process as WinMain makes it. The
-// suite's own "ovrik.ini" is removed first so that it does not decide what the tests
-// see; settings a test writes in BeforeStart are what the window starts with.
+// suite's own "ovrik.ini" and "session.xml" are removed first so that they do not
+// decide what the tests see; settings a test writes in BeforeStart are what the
+// window starts with.
 struct RealMainWindowFixture : ::testing::Test {
     uint32_t savedConfig1 = g_mainState.config1;
     uint32_t savedConfig2 = g_mainState.config2;
@@ -116,6 +118,7 @@ struct RealMainWindowFixture : ::testing::Test {
     void SetUp() override
     {
         DeleteFileW(g_iniPath);
+        DeleteFileW(ProgramSessionPath().c_str());
         BeforeStart();
         main = StartMainWindow(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
         ASSERT_NE(main, nullptr);
@@ -136,6 +139,7 @@ struct RealMainWindowFixture : ::testing::Test {
         g_mainState.config1 = savedConfig1;
         g_mainState.config2 = savedConfig2;
         DeleteFileW(g_iniPath);
+        DeleteFileW(ProgramSessionPath().c_str());
     }
 
     std::wstring MakeFile(const wchar_t* name, const std::string& text = "text\r\n")

@@ -223,8 +223,10 @@ TEST_F(NewOpenFixture, TemplatesGiveTextCaretAndLanguage)
         {MakeFile(L"odd.zzq", "x|"), "x", 1, LangXml},
         // The folder's dot is not the file's extension.
         {dotted + L"\\noext", "plaintext", 5, LangXml},
-        // Variables are left as they stand until they can be expanded.
-        {MakeFile(L"vars.h", "// $(filename)\n|"), "// $(filename)\n", 15, LangCpp},
+        // Variables are expanded for the new document: an untitled one has no file
+        // variables, so they stay as typed; the line ends become the document's.
+        {MakeFile(L"vars.h", "// $(filename)\n|"), "// $(filename)\r\n", 16, LangCpp},
+        {MakeFile(L"line.txt", "$(line)$(nope)\r|"), "1$(nope)\r\n", 10, LangText},
         {dir.File(L"missing.cpp"), "", 0, LangCpp},
     };
     WriteFileBytes(dotted + L"\\noext", "plain|text");

@@ -1,0 +1,22 @@
+// Stands in for a downloaded installer: writes its own path and command line into
+// the file named by OVRIK_INSTALLER_MARK, then ends.
+#include <windows.h>
+
+int main()
+{
+    wchar_t mark[MAX_PATH];
+    if (!GetEnvironmentVariableW(L"OVRIK_INSTALLER_MARK", mark, MAX_PATH))
+        return 2;
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    HANDLE file = CreateFileW(mark, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return 3;
+    DWORD written = 0;
+    const wchar_t* line = GetCommandLineW();
+    WriteFile(file, self, static_cast<DWORD>(lstrlenW(self) * sizeof(wchar_t)), &written, nullptr);
+    WriteFile(file, L"\n", sizeof(wchar_t), &written, nullptr);
+    WriteFile(file, line, static_cast<DWORD>(lstrlenW(line) * sizeof(wchar_t)), &written, nullptr);
+    CloseHandle(file);
+    return 0;
+}
