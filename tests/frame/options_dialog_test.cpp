@@ -803,6 +803,9 @@ TEST(TemplatePreview, ListsEveryVariableInItsOrder)
     time.wYear = 2024;
     time.wMonth = 3;
     time.wDay = 5;
+    time.wHour = 7;
+    time.wMinute = 8;
+    time.wSecond = 9;
     const std::wstring text = TemplatePreviewText(nullptr, time);
     std::vector<std::wstring> lines;
     size_t start = 0;
@@ -810,15 +813,22 @@ TEST(TemplatePreview, ListsEveryVariableInItsOrder)
         lines.push_back(text.substr(start, end - start));
     EXPECT_EQ(start, text.size());
     ASSERT_EQ(24u, lines.size());
-    EXPECT_EQ(0u, lines[0].find(L"$(File)      = "));
-    EXPECT_EQ(0u, lines[4].find(L"$(FileExt)   = "));
+    // Without a document the values are those of a sample path.
+    EXPECT_EQ(L"$(File)      = d:\\demo\\foo.cpp", lines[0]);
+    EXPECT_EQ(L"$(FilePath)  = d:\\demo\\", lines[1]);
+    EXPECT_EQ(L"$(FileExt)   = cpp", lines[4]);
     EXPECT_EQ(L"", lines[5]);
-    EXPECT_EQ(0u, lines[6].find(L"$(DateTime)  = "));
-    EXPECT_EQ(0u, lines[18].find(L"$(minute00)  = "));
-    EXPECT_EQ(0u, lines[20].find(L"$(Second00)  = "));
+    EXPECT_EQ(L"$(DateTime)  = 2024-03-05 07:08", lines[6]);
+    EXPECT_EQ(L"$(Month00)   = 03", lines[11]);
+    EXPECT_EQ(L"$(minute00)  = 08", lines[18]);
+    EXPECT_EQ(L"$(Second00)  = 09", lines[20]);
     EXPECT_EQ(L"", lines[21]);
-    EXPECT_EQ(0u, lines[22].find(L"$(MonthName:Lower) = "));
-    EXPECT_EQ(0u, lines[23].find(L"$(MonthName:Upper) = "));
+    EXPECT_EQ(L"$(MonthName:Lower) = march", lines[22]);
+    EXPECT_EQ(L"$(MonthName:Upper) = MARCH", lines[23]);
+    // A document's own path is used when it has one.
+    const std::wstring own = TemplatePreviewText(L"C:\\src\\Main.H", time);
+    EXPECT_EQ(0u, own.find(L"$(File)      = C:\\src\\Main.H\r\n"));
+    EXPECT_NE(std::wstring::npos, own.find(L"$(FileBase)  = Main\r\n"));
 }
 
 // ---------------------------------------------------------------- pictures
