@@ -13,7 +13,7 @@
 #include "core/settings.h"
 #include "core/translation_table.h"
 #include "core/window_helpers.h"
-#include "frame/pending_commands_handlers.h"
+#include "frame/panel_pages.h"
 
 namespace {
 

@@ -33,6 +33,8 @@ HFONT GetFixedFont()
     logFont.lfHeight = -MulDiv(9, dpi, 72);
     logFont.lfWeight = FW_NORMAL;
     logFont.lfCharSet = DEFAULT_CHARSET;
+    // Where Consolas is missing the font mapper must still pick a fixed-pitch face.
+    logFont.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
     lstrcpynW(logFont.lfFaceName, L"Consolas", LF_FACESIZE);
     font = CreateFontIndirectW(&logFont);
     if (!font)

@@ -69,6 +69,10 @@ void DiscardTab(DocTabs& tabs, int index)
         tabs.current = nullptr;
         tabs.currentEditor = nullptr;
     }
+    for (EditDoc*& shown : tabs.lastShown) {
+        if (shown == doc)
+            shown = nullptr;
+    }
     SendMessageW(tabs.tabControl, TCM_DELETEITEM, static_cast<WPARAM>(index), 0);
     EditDoc::Destroy(*doc);
     delete doc;
@@ -292,6 +296,8 @@ bool DocTabs::ShowTab(DocTabs& tabs, int index, bool focus)
     HWND previousEditor = tabs.current ? tabs.current->editor : tabs.currentEditor;
     tabs.current = doc;
     tabs.currentEditor = doc->editor;
+    tabs.lastShown[tabs.lastShownNext] = doc;
+    tabs.lastShownNext = (tabs.lastShownNext + 1) % 2;
     // Above the tab control, which would otherwise paint over the editor.
     RECT area = {};
     GetClientRect(tabs.tabControl, &area);

@@ -27,6 +27,11 @@ struct DocTabs {
     HWND tabControl = nullptr;
     wchar_t projectDir[MAX_PATH] = {};
     int32_t tabHeaderHeight = 0;
+    // The last two documents shown: the one at lastShownNext is the older, which
+    // "last tab shown" returns to. Documents, not tab indices, so that moving tabs
+    // never changes where it goes; a closed document leaves the ring.
+    EditDoc* lastShown[2] = {};
+    int32_t lastShownNext = 0;
 
     // Creates the tab control and its tooltip window in the parent.
     static bool Create(DocTabs& tabs, HWND parent);

@@ -3,7 +3,7 @@
 #include "core/settings.h"
 #include "editor/doc_tabs.h"
 #include "frame/status_bar.h"
-#include "frame/pending_newopen_deps.h"
+#include "frame/shell_helpers.h"
 
 #include <string>
 

@@ -14,8 +14,24 @@
 #include <vector>
 
 struct DocTabs;
+struct EditDoc;
 struct MainFrameState;
 class CFolderView;
+
+// One tag of a ctags run as the symbol-list dialog takes it; the texts are valid
+// only during the call.
+struct SymbolTag {
+    int category;            // index in the tag-category table
+    int image;               // that category's image in the symbol image list (0 when unknown)
+    const wchar_t* name;
+    const wchar_t* scope;    // the enclosing class, struct or union; null when none
+    int line;                // 1-based; 0 when ctags gave none
+};
+// Where the tags of one run go, one call per tag in ctags' order.
+struct SymbolTagSink {
+    void (*addTag)(void* context, const SymbolTag& tag);
+    void* context;
+};
 
 struct FrameParts {
     // ---- build integration
@@ -74,6 +90,9 @@ struct FrameParts {
     void (*setFolderViewFilters)(CFolderView* view, const wchar_t* exclude, const wchar_t* include) = nullptr;
     // Refills the filter box's list from the [Filter] section, keeping the typed text.
     void (*refillFolderFilterCombo)(CFolderView* view) = nullptr;
+    // Runs ctags over the document's file and hands every tag to the sink (the symbol
+    // panel's ParseSymbols); a run that fails is told in the status bar.
+    void (*parseSymbols)(EditDoc& doc, const SymbolTagSink& sink) = nullptr;
     // Gives every symbol tree the style theme's panel colours.
     void (*recolorSymbolTrees)() = nullptr;
 

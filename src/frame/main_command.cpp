@@ -28,7 +28,12 @@
 #include "frame/toolbars.h"
 #include "core/window_helpers.h"
 #include "frame/pending_commands_handlers.h"
-#include "frame/pending_newopen_deps.h"
+#include "frame/date_time.h"
+#include "frame/fonts_and_filters.h"
+#include "frame/panel_pages.h"
+#include "frame/shell_helpers.h"
+#include "frame/small_dialogs.h"
+#include "frame/window_list.h"
 #include "frame/main_window.h"
 #include "frame/new_document.h"
 #include "frame/open_files.h"
@@ -72,11 +77,6 @@ void BuildFolder(MainFrameState& state, wchar_t* folder)
         if (g_frameParts.getTorbelDefaultDir)
             g_frameParts.getTorbelDefaultDir(folder);
     }
-}
-
-INT_PTR RunDialog(MainFrameState& state, int dialogId, DLGPROC proc, LPARAM parameter)
-{
-    return RunBuiltinDialog(BuiltinDialogTemplate(dialogId), state.mainWindow, proc, parameter);
 }
 
 void FocusEditor(MainFrameState& state)
@@ -189,13 +189,8 @@ void ResetLayout(MainFrameState& state)
         SendMessageW(state.rebar, RB_SHOWBAND, 1, TRUE);
         ShowWindow(state.rebar, SW_SHOW);
     }
-    if (state.mainToolbar) {
-        for (int page = 0; page < 4; ++page)
-            SendMessageW(state.mainToolbar, TB_CHECKBUTTON, static_cast<WPARAM>(Cmd::kSidePageFirst + page),
-                         page == 0);
-        for (int page = 0; page < 3; ++page)
-            SendMessageW(state.mainToolbar, TB_CHECKBUTTON, static_cast<WPARAM>(Cmd::kBottomPageFirst + page), FALSE);
-    }
+    UpdateToolbarButtons(state, kSidePageButtons);
+    UpdateToolbarButtons(state, kBottomPageButtons);
     LayoutMainWindow(state);
 }
 
@@ -346,7 +341,7 @@ bool OnFixedCommand(MainFrameState& state, unsigned id, LPARAM lParam)
         break;
     case 48:
         if (editor) {
-            RunDialog(state, kSortLinesDialogId, SortLinesDlgProc, reinterpret_cast<LPARAM>(doc));
+            RunFrameDialog(state, kSortLinesDialogId, SortLinesDlgProc, reinterpret_cast<LPARAM>(doc));
             SetFocus(editor);
         }
         break;
@@ -428,13 +423,14 @@ bool OnFixedCommand(MainFrameState& state, unsigned id, LPARAM lParam)
         break;
     case 148:
         if (editor) {
-            RunDialog(state, kGotoLineDialogId, GotoLineDlgProc, reinterpret_cast<LPARAM>(doc));
+            GotoLineParameter parameter = {doc, 0};
+            RunFrameDialog(state, kGotoLineDialogId, GotoLineDlgProc, reinterpret_cast<LPARAM>(&parameter));
             SetFocus(editor);
         }
         break;
     case 149:
         if (doc) {
-            const INT_PTR line = RunDialog(state, kSymbolListDialogId, SymbolListDlgProc, 0);
+            const INT_PTR line = RunFrameDialog(state, kSymbolListDialogId, SymbolListDlgProc, 0);
             if (line != -1 && tabs->current) {
                 EditDoc::GotoLine(*tabs->current, static_cast<int>(line));
                 FocusEditor(state);
@@ -470,7 +466,7 @@ bool OnFixedCommand(MainFrameState& state, unsigned id, LPARAM lParam)
         break;
     case 166:
         if (g_frameParts.batchBuildDlgProc)
-            RunDialog(state, kBatchBuildDialogId, g_frameParts.batchBuildDlgProc, 0);
+            RunFrameDialog(state, kBatchBuildDialogId, g_frameParts.batchBuildDlgProc, 0);
         break;
     case 171: {
         wchar_t folder[MAX_PATH];
@@ -563,7 +559,7 @@ bool OnFixedCommand(MainFrameState& state, unsigned id, LPARAM lParam)
         ResetLayout(state);
         break;
     case 206:
-        RunDialog(state, kWindowListDialogId, WindowListDlgProc, 0);
+        RunFrameDialog(state, kWindowListDialogId, WindowListDlgProc, 0);
         break;
     case 211:
         ShowHelpContents(state);
@@ -587,10 +583,10 @@ bool OnFixedCommand(MainFrameState& state, unsigned id, LPARAM lParam)
             g_frameParts.showBugReportDialog(state.mainWindow, nullptr);
         break;
     case 217:
-        RunDialog(state, kAboutDialogId, AboutDlgProc, 0);
+        RunFrameDialog(state, kAboutDialogId, AboutDlgProc, 0);
         break;
     case 218:
-        RunDialog(state, kTextBoxDialogId, TextBoxDlgProc, reinterpret_cast<LPARAM>(CommandLineUsageText()));
+        RunFrameDialog(state, kTextBoxDialogId, TextBoxDlgProc, reinterpret_cast<LPARAM>(CommandLineUsageText()));
         break;
     case 804:
         OnEscape(state);

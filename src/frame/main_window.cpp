@@ -35,9 +35,12 @@
 #include "frame/main_command.h"
 #include "frame/main_menu.h"
 #include "frame/style_menu.h"
+#include "frame/panel_pages.h"
 #include "frame/popup_menus.h"
 #include "frame/pending_find_deps.h"
+#include "frame/shell_helpers.h"
 #include "frame/pending_startup.h"
+#include "frame/status_popups.h"
 #include "editor/session_file.h"
 #include "frame/session_commands.h"
 #include "frame/startup.h"
@@ -106,14 +109,10 @@ void CheckButton(const MainFrameState& state, int command, bool checked)
 }
 
 // The panel buttons: checked only for the page shown while its panel is shown.
-void RefreshPanelButtons(const MainFrameState& state)
+void RefreshPanelButtons(MainFrameState& state)
 {
-    const int side = static_cast<int>((state.config1 & Config1::kSidePageMask) >> Config1::kSidePageShift);
-    const int bottom = static_cast<int>((state.config1 & Config1::kBottomPageMask) >> Config1::kBottomPageShift);
-    for (int i = 0; i < 4; ++i)
-        CheckButton(state, kSideFirstButton + i, SideShown(state) && i == side);
-    for (int i = 0; i < 3; ++i)
-        CheckButton(state, kBottomFirstButton + i, BottomShown(state) && i == bottom);
+    UpdateToolbarButtons(state, kSidePageButtons);
+    UpdateToolbarButtons(state, kBottomPageButtons);
 }
 
 EditDoc* CurrentDoc(const MainFrameState& state)

@@ -4,7 +4,7 @@
 #include "core/themed_message_box.h"
 #include "editor/doc_tabs.h"
 #include "frame/status_bar.h"
-#include "frame/pending_newopen_deps.h"
+#include "frame/fonts_and_filters.h"
 
 #include <cwchar>
 

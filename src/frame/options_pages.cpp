@@ -19,7 +19,7 @@
 #include "frame/frame_parts.h"
 #include "frame/main_window.h"
 #include "frame/options_dialog.h"
-#include "frame/pending_newopen_deps.h"
+#include "frame/fonts_and_filters.h"
 #include "frame/status_bar.h"
 
 namespace {

@@ -1,7 +1,6 @@
 // Stand-ins for what the find dialogs need of the frame and that is not written
-// yet: the results panes, the remembered tool-dialog positions and the folder
-// picker. Each keeps its final name and does the least the dialogs need today;
-// the real implementations replace them.
+// yet: the results panes. Each keeps its final name and does the least the dialogs
+// need today; the real implementations replace them.
 #pragma once
 
 #include <windows.h>
@@ -10,9 +9,3 @@ struct MainFrameState;
 
 // Empties find-results pane 0 or 1 (its list and recorded width).
 void ClearResultsPane(MainFrameState& state, int pane);
-// The one position shared by the find dialogs (kinds 15-17) and the go-to-line
-// dialog's (kind 10): stored when a dialog closes, put back when it opens.
-void SaveDialogPos(MainFrameState& state, HWND dialog, int kind);
-void RestoreDialogPos(MainFrameState& state, HWND dialog, int kind);
-// The folder picker: for now no folder is ever picked (false).
-bool PickFolder(HWND owner, wchar_t* path, int itemId);

@@ -243,7 +243,8 @@ bool RegisterWindowClasses(HINSTANCE instance)
 {
     g_instance = instance;
     LoadStartupStyles();
-    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_USEREX_CLASSES | ICC_COOL_CLASSES};
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_USEREX_CLASSES | ICC_COOL_CLASSES |
+                                                ICC_LISTVIEW_CLASSES | ICC_LINK_CLASS};
     InitCommonControlsEx(&icc);
 
     WNDCLASSEXW wc = {};

@@ -24,22 +24,30 @@ constexpr int kSpacesFormatId = 53;
 constexpr int kInsertTextId = 60;
 constexpr int kOvertypeTextId = 61;
 
-enum StatusPart : int {
-    kPartSelection = 0,
-    kPartCaret = 1,
-    kPartLineEnds = 2,
-    kPartEncoding = 3,
-    kPartIndentation = 4,
-    kPartOvertype = 5,
-    kPartLanguage = 6,
-};
-
 const wchar_t* const kLineEndNames[] = {L"CRLF", L"CR", L"LF"};
 const wchar_t* const kEncodingNames[] = {L"ANSI", L"UTF-8", L"UTF-8 BOM", L"UTF-16 LE BOM", L"UTF-16 BE BOM"};
 
 std::wstring g_partTexts[kStatusPartCount];
 
-// The indentation text: the tabs text, or the spaces format filled with the width.
+int Wider(HWND window, const wchar_t* a, const wchar_t* b)
+{
+    const int first = MeasureTextWidth(window, a);
+    const int second = MeasureTextWidth(window, b);
+    return first > second ? first : second;
+}
+
+} // namespace
+
+const wchar_t* LineEndName(int mode)
+{
+    return kLineEndNames[mode >= 0 && mode <= 2 ? mode : 0];
+}
+
+const wchar_t* EncodingName(int encoding)
+{
+    return kEncodingNames[encoding >= 0 && encoding <= 4 ? encoding : 0];
+}
+
 void IndentationText(bool tabs, int width, wchar_t* out, int capacity)
 {
     if (tabs) {
@@ -51,15 +59,6 @@ void IndentationText(bool tabs, int width, wchar_t* out, int capacity)
     _snwprintf(out, static_cast<size_t>(capacity - 1), format, width);
     out[capacity - 1] = 0;
 }
-
-int Wider(HWND window, const wchar_t* a, const wchar_t* b)
-{
-    const int first = MeasureTextWidth(window, a);
-    const int second = MeasureTextWidth(window, b);
-    return first > second ? first : second;
-}
-
-} // namespace
 
 void SetStatusText(int part, const wchar_t* text)
 {
@@ -167,10 +166,8 @@ void UpdateStatusBar(MainFrameState& state, int what)
     }
     if (what & kStatusDocument) {
         SetStatusText(kPartOvertype, overtype);
-        const int eol = doc->eolMode >= 0 && doc->eolMode <= 2 ? doc->eolMode : 0;
-        SetStatusText(kPartLineEnds, kLineEndNames[eol]);
-        const int encoding = doc->encoding >= 0 && doc->encoding <= 4 ? doc->encoding : 0;
-        SetStatusText(kPartEncoding, kEncodingNames[encoding]);
+        SetStatusText(kPartLineEnds, LineEndName(doc->eolMode));
+        SetStatusText(kPartEncoding, EncodingName(doc->encoding));
         SetStatusText(kPartLanguage, language);
     }
     IndentationText(EditorCall(*doc, SCI_GETUSETABS) != 0, static_cast<int>(EditorCall(*doc, SCI_GETTABWIDTH)),

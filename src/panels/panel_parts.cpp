@@ -2,10 +2,36 @@
 
 #include "editor/frame_link.h"
 #include "frame/frame_parts.h"
+#include "panels/ctags_runner.h"
 #include "panels/folder_panel.h"
 #include "panels/folder_view.h"
 #include "panels/snippets_panel.h"
 #include "panels/symbol_tree.h"
+
+namespace {
+
+// Hands the tags of a ctags run to the frame's symbol list as wide texts with
+// their category's image.
+class SymbolListSink final : public ITagSink {
+public:
+    explicit SymbolListSink(const SymbolTagSink& sink) : sink_(sink) {}
+    void AddTag(int32_t, const TagInfo* tag) override
+    {
+        if (!tag || !sink_.addTag)
+            return;
+        const std::wstring name = TagTextToWide(tag->name);
+        const std::wstring scope = TagTextToWide(tag->scope);
+        const bool known = tag->category >= 0 && tag->category < kTagCategoryCount;
+        const SymbolTag symbol = {tag->category, known ? TagCategoryTable[tag->category].image : 0, name.c_str(),
+                                  tag->scope ? scope.c_str() : nullptr, tag->line};
+        sink_.addTag(sink_.context, symbol);
+    }
+
+private:
+    SymbolTagSink sink_;
+};
+
+} // namespace
 
 void InstallPanelParts(FrameParts& parts)
 {
@@ -48,6 +74,10 @@ void InstallPanelParts(FrameParts& parts)
     parts.refillFolderFilterCombo = [](CFolderView* view) {
         if (view)
             view->FillFilterCombo(true);
+    };
+    parts.parseSymbols = [](EditDoc& doc, const SymbolTagSink& sink) {
+        SymbolListSink adapter(sink);
+        ParseSymbols(doc, &adapter);
     };
     parts.recolorSymbolTrees = [] {
         if (SymbolPanel* panel = GetSymbolPanel())

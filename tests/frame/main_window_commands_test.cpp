@@ -213,9 +213,10 @@ TEST_F(CommandWindowFixture, PanelRadioMarksFollowTheOptionBits)
     EXPECT_FALSE(IsWindowVisible(g_mainState.sideHost->tabControl));
 
     // Items whose handlers cannot work yet are greyed; working ones are not.
-    EXPECT_TRUE(Greyed(bar, 148));
+    EXPECT_TRUE(Greyed(bar, 211));
     EXPECT_FALSE(Greyed(bar, 141));
-    EXPECT_TRUE(Greyed(bar, 217));
+    EXPECT_FALSE(Greyed(bar, 148));
+    EXPECT_FALSE(Greyed(bar, 217));
     EXPECT_FALSE(Greyed(bar, 2));
     EXPECT_FALSE(Greyed(bar, 5));
     EXPECT_FALSE(Greyed(bar, 88));

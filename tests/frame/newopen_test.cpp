@@ -20,7 +20,7 @@
 #include "frame/drop_files.h"
 #include "frame/new_document.h"
 #include "frame/open_files.h"
-#include "frame/pending_newopen_deps.h"
+#include "frame/frame_parts.h"
 #include "frame/theme_mode.h"
 #include "frame/web_page.h"
 #include "support/test_support.h"
@@ -32,6 +32,10 @@ using ovrik_test::WriteFileBytes;
 namespace {
 
 int g_paintMessages = 0;
+
+// The folders and files the folder view was asked to show, oldest first.
+std::vector<std::wstring> g_folderViewShown;
+CFolderView* const kTestFolderView = reinterpret_cast<CFolderView*>(16);
 
 LRESULT CALLBACK NewOpenMainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -57,6 +61,8 @@ struct NewOpenFixture : ::testing::Test {
     HWND savedMain = g_mainState.mainWindow;
     DocTabs* savedTabs = g_mainState.docTabs;
     HWND savedFolderPanel = g_mainState.folderPanel;
+    CFolderView* savedFolderView = g_mainState.folderView;
+    FrameParts savedParts = g_frameParts;
     uint32_t savedConfig2 = g_mainState.config2;
     int32_t savedDefaultLanguage = g_mainState.defaultLanguage;
 
@@ -79,7 +85,15 @@ struct NewOpenFixture : ::testing::Test {
         SetWindowPos(tabs.tabControl, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER);
         g_mainState.docTabs = &tabs;
         g_mainState.folderPanel = nullptr;
-        g_pendingLocationRequests.clear();
+        // A folder view that records what it is asked to show, and no other parts.
+        g_mainState.folderView = kTestFolderView;
+        g_frameParts = FrameParts();
+        g_frameParts.folderViewBrowse = [](CFolderView*, const wchar_t* path) {
+            g_folderViewShown.push_back(path);
+            return true;
+        };
+        g_frameParts.folderViewBrowseToFile = g_frameParts.folderViewBrowse;
+        g_folderViewShown.clear();
     }
     void TearDown() override
     {
@@ -92,9 +106,11 @@ struct NewOpenFixture : ::testing::Test {
         g_mainState.mainWindow = savedMain;
         g_mainState.docTabs = savedTabs;
         g_mainState.folderPanel = savedFolderPanel;
+        g_mainState.folderView = savedFolderView;
+        g_frameParts = savedParts;
         g_mainState.config2 = savedConfig2;
         g_mainState.defaultLanguage = savedDefaultLanguage;
-        g_pendingLocationRequests.clear();
+        g_folderViewShown.clear();
     }
 
     std::wstring MakeFile(const std::wstring& name, const std::string& text)
@@ -261,9 +277,7 @@ TEST_F(NewOpenFixture, AFolderDroppedFirstIsShownAndTheFilesAfterItAreNotOpened)
     const std::wstring b = MakeFile(L"b.txt", "b");
     SendMessageW(main, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({folder, a, b}, {200, 200})), 0);
     EXPECT_EQ(0, DocTabs::TabCount(tabs));
-    ASSERT_EQ(1u, g_pendingLocationRequests.size());
-    EXPECT_EQ(0, g_pendingLocationRequests[0].mode);
-    EXPECT_EQ(folder, g_pendingLocationRequests[0].path);
+    EXPECT_EQ(std::vector<std::wstring>{folder}, g_folderViewShown);
 }
 
 TEST_F(NewOpenFixture, FilesDroppedBeforeAFolderAreOpenedAndThenTheFolderIsShown)
@@ -278,8 +292,7 @@ TEST_F(NewOpenFixture, FilesDroppedBeforeAFolderAreOpenedAndThenTheFolderIsShown
     EXPECT_FALSE(IsIconic(main));
     // The missing file is skipped; the others are still opened.
     EXPECT_EQ((std::vector<std::wstring>{a, b}), OpenPaths());
-    ASSERT_EQ(1u, g_pendingLocationRequests.size());
-    EXPECT_EQ(folder, g_pendingLocationRequests[0].path);
+    EXPECT_EQ(std::vector<std::wstring>{folder}, g_folderViewShown);
 }
 
 TEST_F(NewOpenFixture, ADropOnTheFolderPanelIsIgnored)
@@ -297,12 +310,12 @@ TEST_F(NewOpenFixture, ADropOnTheFolderPanelIsIgnored)
     SendMessageW(main, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({a, folder}, {50, 50})), 0);
     SendMessageW(main, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({a, folder}, {140, 250})), 0);
     EXPECT_EQ(0, DocTabs::TabCount(tabs));
-    EXPECT_TRUE(g_pendingLocationRequests.empty());
+    EXPECT_TRUE(g_folderViewShown.empty());
 
     // Beside the panel the same drop is taken.
     SendMessageW(main, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({a, folder}, {400, 200})), 0);
     EXPECT_EQ((std::vector<std::wstring>{a}), OpenPaths());
-    EXPECT_EQ(1u, g_pendingLocationRequests.size());
+    EXPECT_EQ(std::vector<std::wstring>{folder}, g_folderViewShown);
 }
 
 // ---- the Open dialog

@@ -19,7 +19,7 @@
 #include "editor/style_theme.h"
 #include "frame/favorites_menu.h"
 #include "frame/frame_parts.h"
-#include "frame/pending_commands_handlers.h"
+#include "frame/shell_helpers.h"
 #include "frame/status_bar.h"
 #include "frame/startup.h"
 #include "frame/tab_host.h"

@@ -21,6 +21,7 @@
 #include "support/test_support.h"
 
 #include "ctags_double.h"
+#include "frame/dialog_driver.h"
 #include "frame/frame_window.h"
 
 using ovrik_test::PumpMessages;
@@ -444,6 +445,32 @@ TEST_F(SymbolTreeWindow, TheMenuSortsCollapsesExpandsAndAsksForTheSymbolList)
     MSG message;
     ASSERT_TRUE(PeekMessageW(&message, main, WM_COMMAND, WM_COMMAND, PM_REMOVE));
     EXPECT_EQ(LOWORD(message.wParam), kSymbolListCommand);
+}
+
+// The symbol-list command runs ctags on the current document too: its rows are the
+// tags in ctags' order with their scopes, and the chosen one moves the caret.
+TEST_F(SymbolTreeWindow, TheSymbolListDialogListsTheDocumentsTagsFromCtags)
+{
+    CtagsOutput ctags(dir.Path(), kMixedTags);
+    EditDoc* doc = Open(L"sample.cpp");
+    ASSERT_NE(doc, nullptr);
+    std::vector<std::wstring> names;
+    std::vector<std::wstring> scopes;
+    frame_test::OnNextDialog choose([&](HWND dialog) {
+        HWND list = GetDlgItem(dialog, 11);
+        const int rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+        for (int row = 0; row < rows; ++row) {
+            names.push_back(frame_test::Cell(list, row, 0));
+            scopes.push_back(frame_test::Cell(list, row, 1));
+        }
+        SetDlgItemTextW(dialog, 10, L"QUX");
+        frame_test::PressButton(dialog, IDOK);
+    });
+    SendMessageW(main, WM_COMMAND, kSymbolListCommand, 0);
+    ASSERT_TRUE(choose.Ran());
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"bar", L"baz", L"qux", L"quux", L"x"}));
+    EXPECT_EQ(scopes, (std::vector<std::wstring>{L"Foo", L"", L"", L"Foo", L"_S"}));
+    EXPECT_EQ(EditorCall(*doc, SCI_LINEFROMPOSITION, static_cast<uptr_t>(EditorCall(*doc, SCI_GETCURRENTPOS))), 11);
 }
 
 TEST_F(SymbolTreeWindow, AFailedCtagsRunIsToldInTheStatusBar)
