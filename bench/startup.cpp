@@ -11,25 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "process_timing.h"
+
 namespace {
 
 constexpr int kRuns = 9;
-
-double Now()
-{
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-std::wstring Folder()
-{
-    wchar_t path[MAX_PATH];
-    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, n);
-    return folder.substr(0, folder.find_last_of(L"\\/") + 1);
-}
 
 struct Search {
     DWORD process;
@@ -106,14 +92,6 @@ Timing RunOnce(const std::wstring& exe, const std::wstring& file, const std::wst
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
     return timing;
-}
-
-double Median(std::vector<double> values)
-{
-    if (values.empty())
-        return -1;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 void Measure(const char* label, const std::wstring& exe, const std::wstring& file, const std::wstring& folder)

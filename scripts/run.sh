@@ -10,7 +10,8 @@ source "$here/wine-env.sh"
 ovrik_build_all
 ovrik_prepare_prefix
 
-exe="$ovrik_build/src/ovrik.exe"
+# The stripped release executable; its debug information is in ovrik.debug beside it.
+exe="$ovrik_build/release/ovrik.exe"
 winctl="$ovrik_build/scripts/winctl.exe"
 headless=
 if [ -z "${DISPLAY:-}" ]; then

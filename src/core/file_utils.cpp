@@ -338,6 +338,34 @@ wchar_t* GetExeDir(wchar_t* buffer, size_t size)
     return slash + 1;
 }
 
+std::wstring ExePath()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD capacity = static_cast<DWORD>(path.size());
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), capacity);
+        if (length == 0)
+            return std::wstring();
+        if (length < capacity) {
+            path.resize(length);
+            return path;
+        }
+        if (capacity >= 32768)
+            return std::wstring();
+        path.resize(path.size() * 2);
+    }
+}
+
+std::wstring ExeFolderFile(const wchar_t* name)
+{
+    std::wstring path = ExePath();
+    const size_t slash = path.rfind(L'\\');
+    if (slash == std::wstring::npos)
+        return std::wstring();
+    path.resize(slash + 1);
+    return path + (name ? name : L"");
+}
+
 HFONT CreateBoldFont(HWND window)
 {
     HFONT font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));

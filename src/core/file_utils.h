@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 // Mode bits of FileHandle::Open.
 enum : unsigned {
@@ -93,6 +94,11 @@ bool FileExistsA(const char* path);
 // returns the position just after that backslash, where callers append a file
 // name. The buffer is left empty (and its start returned) when the path does not fit.
 wchar_t* GetExeDir(wchar_t* buffer, size_t size);
+// The executable's full path, however long; empty when it cannot be had.
+std::wstring ExePath();
+// The executable's folder, with its final backslash, and the name after it; empty
+// when the executable's path cannot be had.
+std::wstring ExeFolderFile(const wchar_t* name);
 
 // A new font like the window's own (WM_GETFONT, else the default GUI font) in bold;
 // the caller deletes it.

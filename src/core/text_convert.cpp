@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <climits>
 
 std::wstring MultiByteToWide(std::string_view text, unsigned codePage)
@@ -58,6 +59,30 @@ void Utf8ToWideInto(std::string_view text, std::wstring& out)
 std::string WideToUtf8(std::wstring_view text)
 {
     return WideToMultiByte(text, CP_UTF8);
+}
+
+size_t MultiByteToWideInto(std::string_view text, unsigned codePage, std::wstring& buffer)
+{
+    if (text.empty() || text.size() > INT_MAX)
+        return 0;
+    // A byte never gives more than one UTF-16 unit.
+    if (buffer.size() < text.size())
+        buffer.resize(text.size());
+    const int length = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), buffer.data(),
+                                           static_cast<int>(std::min<size_t>(buffer.size(), INT_MAX)));
+    return length > 0 ? static_cast<size_t>(length) : 0;
+}
+
+size_t WideToUtf8Into(std::wstring_view text, std::string& buffer)
+{
+    if (text.empty() || text.size() > INT_MAX / 3)
+        return 0;
+    // A UTF-16 unit never gives more than three bytes (a pair gives four).
+    if (buffer.size() < text.size() * 3)
+        buffer.resize(text.size() * 3);
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), buffer.data(),
+                                           static_cast<int>(buffer.size()), nullptr, nullptr);
+    return length > 0 ? static_cast<size_t>(length) : 0;
 }
 
 std::wstring Utf8OrCodePageToWide(std::string_view text, unsigned fallbackCodePage)

@@ -17,6 +17,13 @@ std::wstring Utf8ToWide(std::string_view text);
 void Utf8ToWideInto(std::string_view text, std::wstring& out);
 std::string WideToUtf8(std::wstring_view text);
 
+// The same conversions into a buffer of the caller's that is kept from piece to
+// piece of a long text (it only grows), so that converting a big file costs no
+// fresh memory per piece. The result's length; 0 when there is nothing or the
+// conversion fails.
+size_t MultiByteToWideInto(std::string_view text, unsigned codePage, std::wstring& buffer);
+size_t WideToUtf8Into(std::wstring_view text, std::string& buffer);
+
 // Bytes of unknown encoding: UTF-8 when they are valid UTF-8, else the fallback
 // code page (what a tool that copies a file's own bytes writes).
 std::wstring Utf8OrCodePageToWide(std::string_view text, unsigned fallbackCodePage);

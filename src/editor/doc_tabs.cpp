@@ -5,6 +5,7 @@
 #include "core/themed_message_box.h"
 #include "core/translation_table.h"
 #include "core/window_helpers.h"
+#include "editor/document_file.h"
 #include "editor/document_view.h"
 #include "editor/edit_doc.h"
 #include "editor/frame_link.h"
@@ -476,9 +477,11 @@ bool DocTabs::SaveCurrentAs(DocTabs& tabs)
     wchar_t chosen[MAX_PATH] = {};
     if (!EditDoc::SaveDialog(*doc, chosen, nullptr))
         return false;
-    if (!EditDoc::SaveFile(*doc, chosen))
-        return false;
     const std::wstring full = FullPathOf(chosen);
+    if (!EditDoc::SaveFile(*doc, chosen)) {
+        ReportFileFailure(kSaveFailedTextId, full.c_str(), GetLastError());
+        return false;
+    }
     lstrcpynW(doc->path, full.c_str(), MAX_PATH);
     TitleFromPath(*doc);
     EditDoc::UpdateMainTitle(*doc);
@@ -502,8 +505,10 @@ bool DocTabs::RevertCurrent(DocTabs& tabs)
         return false;
     if (!Confirm(58, doc->path))
         return false;
-    if (!EditDoc::Reload(*doc, doc->path))
+    if (!EditDoc::Reload(*doc, doc->path)) {
+        ReportFileFailure(kReloadFailedTextId, doc->path, GetLastError());
         return false;
+    }
     RefreshTab(tabs, SelectedIndex(tabs));
     return true;
 }

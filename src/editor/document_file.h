@@ -36,6 +36,30 @@ bool WriteAnsi(HANDLE file, std::string_view utf8, unsigned codePage);
 // Writes UTF-8 text as UTF-16, big-endian when asked (no mark).
 bool WriteUtf16(HANDLE file, std::string_view utf8, bool bigEndian);
 
+// Why a load or save failed: the thread's last error after EditDoc::LoadFile,
+// SaveFile, ReloadChanged or Reload returned false. Besides the system's codes
+// there are two of the program's own (bit 29 marks an application's codes), and
+// ERROR_CANCELLED when the user declined a big file or has been told already.
+inline constexpr DWORD kErrorIsFolder = 0x20000001;     // a folder is in the file's place
+inline constexpr DWORD kErrorIsReadOnly = 0x20000002;   // the file is read-only
+inline constexpr DWORD kErrorTargetIsReadOnly = 0x20000003;   // a rename would replace a read-only file
+
+// Interface texts of the failure messages: the file's path, then the reason.
+inline constexpr int kSaveFailedTextId = 450;
+inline constexpr int kReloadFailedTextId = 451;
+inline constexpr int kRenameFailedTextId = 452;
+// Reasons of the program's own, and the reason for a code the system has no text for.
+inline constexpr int kIsFolderTextId = 453;
+inline constexpr int kIsReadOnlyTextId = 454;
+inline constexpr int kSystemErrorTextId = 455;
+inline constexpr int kTargetIsReadOnlyTextId = 456;
+
+// The reason as the user reads it: the program's own text, or the system's.
+std::wstring FileErrorText(DWORD error);
+// Tells the user in the themed message box that the file could not be saved,
+// reloaded or renamed (textId) and why; nothing for ERROR_CANCELLED.
+void ReportFileFailure(int textId, const wchar_t* path, DWORD error);
+
 // The one call through which saving writes to files; tests replace it to make
 // writes fail.
 using DocumentWriteFn = BOOL(WINAPI*)(HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED);

@@ -10,6 +10,7 @@
 #include "editor/api_list.h"
 #include "editor/completion.h"
 #include "editor/doc_tabs.h"
+#include "editor/document_file.h"
 #include "editor/edit_doc.h"
 #include "editor/editor_setup.h"
 #include "editor/frame_link.h"
@@ -67,12 +68,16 @@ void TakePath(EditDoc& doc, const wchar_t* chosen)
     EditDoc::OnPathChanged(doc);
 }
 
-void ReportSystemError(DWORD error, const wchar_t* path)
+// Saves to the path; a failure is told to the user, naming the file and why.
+bool SaveOrReport(EditDoc& doc, const wchar_t* path)
 {
-    wchar_t reason[512] = {};
-    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, reason, 512,
-                   nullptr);
-    MessageBoxFormat(g_mainState, MB_ICONHAND, L"%s\n\n%s", path, reason);
+    if (EditDoc::SaveFile(doc, path))
+        return true;
+    const DWORD error = GetLastError();
+    wchar_t full[MAX_PATH];
+    const DWORD length = GetFullPathNameW(path, MAX_PATH, full, nullptr);
+    ReportFileFailure(kSaveFailedTextId, length && length < MAX_PATH ? full : path, error);
+    return false;
 }
 
 } // namespace
@@ -237,14 +242,15 @@ bool EditDoc::SaveIfModified(EditDoc& doc, bool ask)
         if (answer == IDNO)
             return true;
     }
+    // A failed save keeps the document open and modified, and says why.
     if (doc.path[0])
-        return SaveFile(doc, doc.path);
+        return SaveOrReport(doc, doc.path);
     // Cancelling the dialog cancels the caller's operation too, so that closing
     // an untitled document never throws its text away unasked.
     wchar_t chosen[MAX_PATH] = {};
     if (!SaveDialog(doc, chosen, nullptr))
         return false;
-    if (!SaveFile(doc, chosen))
+    if (!SaveOrReport(doc, chosen))
         return false;
     TakePath(doc, chosen);
     return true;
@@ -259,12 +265,24 @@ bool EditDoc::RenameFile(EditDoc& doc)
     if (doc.path[0]) {
         if (_wcsicmp(chosen, doc.path) == 0)
             return true;
-        if (!MoveFileExW(doc.path, chosen, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH)) {
+        // A folder that took the file's place is somebody else's: it is not moved.
+        // And a read-only file is not replaced, as a save would not overwrite it.
+        const DWORD source = GetFileAttributesW(doc.path);
+        const DWORD target = GetFileAttributesW(chosen);
+        DWORD error = 0;
+        if (source != INVALID_FILE_ATTRIBUTES && (source & FILE_ATTRIBUTE_DIRECTORY))
+            error = kErrorIsFolder;
+        else if (target != INVALID_FILE_ATTRIBUTES && (target & FILE_ATTRIBUTE_READONLY))
+            error = kErrorTargetIsReadOnly;
+        else if (!MoveFileExW(doc.path, chosen,
+                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH))
+            error = GetLastError();
+        if (error) {
             // The file keeps its name, and so does the document.
-            ReportSystemError(GetLastError(), doc.path);
+            ReportFileFailure(kRenameFailedTextId, doc.path, error);
             return false;
         }
-    } else if (!SaveFile(doc, chosen)) {
+    } else if (!SaveOrReport(doc, chosen)) {
         return false;
     }
     TakePath(doc, chosen);

@@ -296,7 +296,32 @@ sptr_t ApplyLanguageStyles(const EditorLink& link, const LanguageRecord& record,
             EditorSend(link, SCI_STYLESETEOLFILLED, style, 1);
     }
 
-    return EditorSend(link, SCI_COLOURISE, 0, -1);
+    // Only what is shown is coloured now; the component colours the rest in idle
+    // time, a slice at a time, so that a big document stays responsive.
+    EditorSend(link, SCI_SETIDLESTYLING, SC_IDLESTYLING_ALL);
+    return EditorSend(link, SCI_COLOURISE, 0, VisibleTextEnd(link));
+}
+
+sptr_t VisibleTextEnd(const EditorLink& link)
+{
+    const sptr_t lineCount = EditorSend(link, SCI_GETLINECOUNT);
+    const sptr_t lastShown = EditorSend(link, SCI_GETFIRSTVISIBLELINE) + EditorSend(link, SCI_LINESONSCREEN) + 1;
+    const sptr_t docLine = EditorSend(link, SCI_DOCLINEFROMVISIBLE, static_cast<uptr_t>(lastShown));
+    if (docLine + 1 >= lineCount)
+        return EditorSend(link, SCI_GETLENGTH);
+    return EditorSend(link, SCI_POSITIONFROMLINE, static_cast<uptr_t>(docLine + 1));
+}
+
+void EnsureStyledToEnd(const EditorLink& link)
+{
+    const sptr_t length = EditorSend(link, SCI_GETLENGTH);
+    const sptr_t styled = EditorSend(link, SCI_GETENDSTYLED);
+    if (styled >= length)
+        return;
+    // From the start of the line where colouring stopped, as the component itself goes on.
+    const sptr_t from = EditorSend(link, SCI_POSITIONFROMLINE,
+                                   static_cast<uptr_t>(EditorSend(link, SCI_LINEFROMPOSITION, static_cast<uptr_t>(styled))));
+    EditorSend(link, SCI_COLOURISE, static_cast<uptr_t>(from), -1);
 }
 
 sptr_t ApplyLanguageToEditor(const EditorLink& link, const LanguageRecord& record)
@@ -357,6 +382,11 @@ void ApplyStyle(EditorPart& part, const StyleEntry& row)
 void ApplyStyleRows(EditorPart& part, const LanguageRecord& record)
 {
     ApplyStyleRows(LinkOf(part), record);
+}
+
+void EnsureStyledToEnd(EditorPart& part)
+{
+    EnsureStyledToEnd(LinkOf(part));
 }
 
 sptr_t ApplyLanguage(EditorPart& part, const LanguageRecord& record)

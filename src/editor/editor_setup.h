@@ -61,10 +61,20 @@ const LanguageRecord& ColouringRecord(const LanguageRecord& record);
 // Applies the language to the editor with the given theme styles and user font
 // (an empty face means the theme's font and size): a new lexer instance created by
 // name, its keyword lists, the default style, every style row, the editor-wide
-// colours, fold markers and lexer properties, then colours the whole text.
-// Returns the result of the final colourise call.
+// colours, fold markers and lexer properties, then colours the text up to the end
+// of what is shown; the component colours the rest in idle time (idle styling for
+// the whole text). Returns the result of the final colourise call.
 sptr_t ApplyLanguageStyles(const EditorLink& link, const LanguageRecord& record, const GlobalStyles& styles,
                            const EditorFont& userFont);
+
+// The position after the last line the editor shows (the text's length when the
+// view reaches the end).
+sptr_t VisibleTextEnd(const EditorLink& link);
+
+// Colours the text to its end now, starting where colouring stopped (nothing when
+// all is coloured). Every command that needs the styles or fold levels of the
+// whole document (folding a level, collapsing all, ...) calls this first.
+void EnsureStyledToEnd(const EditorLink& link);
 
 // The same with the current theme (g_globalStyles) and the user's editor font
 // (g_editorFont).
@@ -84,6 +94,7 @@ void AttachEditor(EditorPart& part, HWND editor);
 void SetupView(EditorPart& part);
 void ApplyStyle(EditorPart& part, const StyleEntry& row);
 void ApplyStyleRows(EditorPart& part, const LanguageRecord& record);
+void EnsureStyledToEnd(EditorPart& part);
 // The language becomes the part's own (a PHP document stays PHP even though it is
 // coloured as HTML) and is applied with the current theme and editor font.
 // Returns the result of the final colourise call.

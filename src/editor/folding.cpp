@@ -1,6 +1,7 @@
 #include "editor/folding.h"
 
 #include "editor/edit_doc.h"
+#include "editor/editor_setup.h"
 
 #include <algorithm>
 
@@ -28,10 +29,11 @@ void SetExpanded(EditDoc& doc, sptr_t line, bool expanded)
     EditorCall(doc, SCI_SETFOLDEXPANDED, static_cast<uptr_t>(line), expanded ? 1 : 0);
 }
 
-// The fold commands look at every line, so the lexer must have set every level.
+// The fold commands look at every line, so the lexer must have set every level:
+// what idle time has not coloured yet is coloured now, and nothing twice.
 void ColouriseAll(EditDoc& doc)
 {
-    EditorCall(doc, SCI_COLOURISE, 0, -1);
+    EnsureStyledToEnd(doc);
 }
 
 // The depth of a header line, 0 for the outermost blocks.

@@ -90,17 +90,6 @@ std::vector<FavoritesItem>& FavoritesMenuList()
     return list;
 }
 
-bool FavoritesFilePath(wchar_t* path)
-{
-    wchar_t* name = GetExeDir(path, MAX_PATH);
-    if (!path[0] || (name - path) + 13 > MAX_PATH) {
-        path[0] = 0;
-        return false;
-    }
-    lstrcpyW(name, L"favorite.xml");
-    return true;
-}
-
 void FillFavoritesSubmenu(const XmlNode* node, HMENU menu, wchar_t* text, MENUITEMINFOW& info)
 {
     std::vector<FavoritesItem>& list = FavoritesMenuList();
@@ -247,13 +236,8 @@ bool AddToFavorites(MainFrameState& state)
     bool written = false;
     XmlNode* root = OpenFavoritesForAppend(state, xml, file);
     if (root && !FavoritesContainsPath(root, path.c_str())) {
-        const wchar_t* slash = wcsrchr(doc->path, L'\\');
-        const std::string name = WideToUtf8(slash ? slash + 1 : doc->path);
-        XmlNode* entry = XmlNewElement(&xml, "file");
-        if (entry && XmlSetAttr(entry, "name", name.c_str()) && XmlSetText(entry, path.c_str(), false)) {
-            XmlAppendChild(root, entry);
+        if (AppendFavoriteElement(xml, root, FavoriteNameOfPath(doc->path), doc->path))
             written = XmlSaveFile(&xml, file);
-        }
     }
     XmlDocFree(&xml);
     if (written)

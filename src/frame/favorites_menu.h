@@ -8,17 +8,13 @@
 #include <vector>
 
 #include "core/xml_document.h"
-#include "frame/pending_favorites.h"
+#include "frame/favorites_data.h"
 
 struct MainFrameState;
 
 // The entries of the favorites menu in id order: entry i has the command id 450 + i.
 // Never longer than the id range (kFavoritesMenuCapacity).
 std::vector<FavoritesItem>& FavoritesMenuList();
-
-// The path of "favorite.xml" beside the executable (MAX_PATH characters); false
-// when it does not fit.
-bool FavoritesFilePath(wchar_t* path);
 
 // Rebuilds the favorites popup of the menu (null: the main window's menu) below its
 // two fixed items, and the favorites menu list with it.

@@ -95,6 +95,8 @@ struct FrameParts {
     void (*parseSymbols)(EditDoc& doc, const SymbolTagSink& sink) = nullptr;
     // Gives every symbol tree the style theme's panel colours.
     void (*recolorSymbolTrees)() = nullptr;
+    // Has the help browser page show the page at the URL; the navigation's result.
+    HRESULT (*navigateHelpPage)(HWND page, const wchar_t* url) = nullptr;
 
     // ---- services
     // The update check on a thread of its own: the automatic one at start-up (manual

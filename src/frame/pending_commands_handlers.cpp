@@ -8,10 +8,6 @@
 bool IsPendingCommand(unsigned id)
 {
     switch (id) {
-    case 150:                        // context help
-    case 192:                        // organize favorites
-    case 211:                        // help contents
-        return true;
     // The update check and the bug report are services: greyed while they are not in the program.
     case 214:
         return !g_mainState.notInstalled && !g_frameParts.startUpdateCheck;
@@ -23,14 +19,4 @@ bool IsPendingCommand(unsigned id)
     // A forwarded id that the document's command handler does not carry out.
     return ClassifyCommand(id, false) == CommandClass::Forwarded && id >= 13 && id <= 218 &&
            !IsEditCommand(static_cast<int>(id));
-}
-
-INT_PTR CALLBACK OrganizeFavoritesDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-
-void ShowContextHelp(MainFrameState&)
-{
-}
-
-void ShowHelpContents(MainFrameState&)
-{
 }

@@ -1,7 +1,6 @@
-// Stand-ins for the handlers of commands whose own modules are not written yet:
-// help and organize favorites. Each keeps its final name and does nothing visible.
-// The menu items of these commands are greyed while their handler is a stand-in
-// (IsPendingCommand); remove an id from that list when its handler lands.
+// Which commands are greyed because their handler is not in the program: every
+// command stand-in has been replaced; the services' commands are greyed while those
+// parts are missing, and forwarded ids the document does not carry out.
 #pragma once
 
 #include <windows.h>
@@ -13,9 +12,3 @@ bool IsPendingCommand(unsigned id);
 
 // The batch-build dialog's stored template.
 inline constexpr int kBatchBuildDialogId = 25;
-
-// The modeless organize-favorites dialog (tool-dialog kind 24).
-INT_PTR CALLBACK OrganizeFavoritesDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
-void ShowContextHelp(MainFrameState& state);
-void ShowHelpContents(MainFrameState& state);

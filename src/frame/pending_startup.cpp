@@ -13,12 +13,3 @@ bool DarkMenuBarHandler(HWND, UINT, WPARAM, LPARAM, LRESULT*)
 void ApplyOutputStyles(HWND)
 {
 }
-
-bool RegisterAppPath(bool)
-{
-    return false;
-}
-
-void Uninstall()
-{
-}

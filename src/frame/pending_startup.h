@@ -1,7 +1,7 @@
 // Stand-ins for parts of the program that start-up and the main window call but
-// that are not written yet: theming, the output pane's styles and the install
-// switches. Each keeps its final name and signature and does the least the main
-// window needs today; the real implementations replace them.
+// that are not written yet: theming and the output pane's styles. Each keeps its
+// final name and signature and does the least the main window needs today; the
+// real implementations replace them.
 #pragma once
 
 #include <windows.h>
@@ -13,7 +13,3 @@ bool DarkMenuBarHandler(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
 
 // Styles the output editor once it exists: nothing yet.
 void ApplyOutputStyles(HWND editor);
-
-// Install and uninstall switches.
-bool RegisterAppPath(bool create);
-void Uninstall();

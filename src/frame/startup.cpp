@@ -7,6 +7,7 @@
 
 #include <Scintilla.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
@@ -24,9 +25,11 @@
 #include "editor/style_theme.h"
 #include "frame/build_info.h"
 #include "frame/frame_parts.h"
+#include "frame/install_switches.h"
 #include "frame/main_window.h"
 #include "frame/accelerators.h"
 #include "frame/menu_icons.h"
+#include "frame/organize_favorites.h"
 #include "frame/status_bar.h"
 #include "frame/default_snippets.h"
 #include "frame/pending_startup.h"
@@ -500,17 +503,9 @@ int ParseCommandLine(MainFrameState& state, const wchar_t* directory, const wcha
 
 HACCEL CreateOrganizerAccelerators()
 {
-    const BYTE plain = FVIRTKEY | FNOINVERT;
-    ACCEL keys[13] = {
-        {static_cast<BYTE>(plain | FCONTROL), 'N', 3},     {static_cast<BYTE>(plain | FCONTROL), 'F', 4},
-        {static_cast<BYTE>(plain | FCONTROL), 'D', 5},     {static_cast<BYTE>(plain | FCONTROL), 'S', 6},
-        {static_cast<BYTE>(plain | FCONTROL), VK_UP, 11},  {static_cast<BYTE>(plain | FCONTROL), VK_DOWN, 12},
-        {plain, VK_DELETE, 13},                            {plain, VK_F2, 14},
-        {static_cast<BYTE>(plain | FALT), 'N', 15},        {static_cast<BYTE>(plain | FALT), 'P', 16},
-        {static_cast<BYTE>(plain | FALT), 'E', 17},        {static_cast<BYTE>(plain | FALT), 'A', 18},
-        {static_cast<BYTE>(plain | FALT), 'F', 19},
-    };
-    return CreateAcceleratorTableW(keys, 13);
+    ACCEL keys[kFavoritesKeyCount];
+    std::copy(kFavoritesKeys, kFavoritesKeys + kFavoritesKeyCount, keys);
+    return CreateAcceleratorTableW(keys, kFavoritesKeyCount);
 }
 
 bool PreTranslateFolderViewKeys(MSG* msg)
@@ -584,10 +579,11 @@ int OvrikWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
             }
             EnsureSnippetsFile();
         }
-        if (switches.uninstall &&
-            ThemedMessageBox(nullptr, L"Are you sure to uninstall Wendlorf?", kProductName,
-                             MB_YESNO | MB_ICONQUESTION) == IDYES)
-            Uninstall();
+        if (switches.uninstall) {
+            const std::wstring question = InterfaceString(g_translationTable, kUninstallQuestionText);
+            if (ThemedMessageBox(nullptr, question.c_str(), kProductName, MB_YESNO | MB_ICONQUESTION) == IDYES)
+                Uninstall();
+        }
         return 0;
     }
     EnsureSnippetsFile();

@@ -1007,12 +1007,8 @@ void CFolderView::AddSelectionToFavorites()
     }
     int appended = 0;
     auto append = [&](const std::wstring& name, const std::wstring& path) {
-        XmlNode* entry = XmlNewElement(&xml, "file");
-        if (entry && XmlSetAttr(entry, "name", WideToUtf8(name).c_str()) &&
-            XmlSetText(entry, WideToUtf8(path).c_str(), false)) {
-            XmlAppendChild(root, entry);
+        if (AppendFavoriteElement(xml, root, name, path))
             ++appended;
-        }
     };
     ShellSelection selection(view_);
     for (PCUITEMID_CHILD item : selection.Items()) {
@@ -1070,6 +1066,10 @@ INT_PTR CALLBACK FolderViewDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
     case WM_COMMAND:
         if (view)
             view->OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    case WM_TIMER:
+        if (wParam == kFolderStartTimer && view)
+            view->ShowStartFolder();
         return TRUE;
     case kFolderViewObjectMessage:
         return Answer(dialog, reinterpret_cast<LRESULT>(view));

@@ -399,7 +399,6 @@ bool ShellSelection::AllHave(IShellFolder* folder, SFGAOF attribute) const
 
 CFolderView::CFolderView(HWND panel) : panel_(panel)
 {
-    SharedShellObjects();
     toolbarImages_ = SharedAppImageList(kImagesFolderView);
     firstLayout_ = 1;
     pathCombo_ = GetDlgItem(panel, kFolderPathBarId);
@@ -409,7 +408,6 @@ CFolderView::CFolderView(HWND panel) : panel_(panel)
         RECT bar = {};
         GetWindowRect(pathCombo_, &bar);
         pathComboHeight_ = bar.bottom - bar.top;
-        SendMessageW(pathCombo_, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(SharedShellObjects().smallImages));
         if (HWND edit = reinterpret_cast<HWND>(SendMessageW(pathCombo_, CBEM_GETEDITCONTROL, 0, 0)))
             SHAutoComplete(edit, SHACF_FILESYSTEM);
     }
@@ -445,10 +443,27 @@ void CFolderView::LoadSettings()
     // not shown at all.
     wchar_t path[MAX_PATH + 2] = {};
     IniReadString(g_iniPath, L"Path", path, MAX_PATH + 2);
-    if (path[0] && wcslen(path) < MAX_PATH)
-        BrowseToPath(path);
-    else
-        BrowseToPath(kThisPcName);
+    startPath_ = path[0] && wcslen(path) < MAX_PATH ? path : kThisPcName;
+    if (panel_)
+        SetTimer(panel_, kFolderStartTimer, USER_TIMER_MINIMUM, nullptr);
+}
+
+void CFolderView::ShowStartFolder()
+{
+    if (panel_)
+        KillTimer(panel_, kFolderStartTimer);
+    const std::wstring path = std::move(startPath_);
+    startPath_.clear();
+    if (!path.empty() && !folder_)
+        BrowseToPath(path.c_str());
+}
+
+void CFolderView::AttachShellImages()
+{
+    if (shellImagesAttached_ || !pathCombo_)
+        return;
+    shellImagesAttached_ = true;
+    SendMessageW(pathCombo_, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(SharedShellObjects().smallImages));
 }
 
 // ---------------------------------------------------------------- IUnknown
@@ -724,7 +739,7 @@ bool CFolderView::BrowseToPath(const wchar_t* path)
         list)
         shown = NavigateTo(list, true);
     // Nothing is shown yet: the start falls back once to This PC.
-    if (!shown && firstLayout_ && wcscmp(path, kThisPcName) != 0)
+    if (!shown && !folder_ && wcscmp(path, kThisPcName) != 0)
         BrowseToPath(kThisPcName);
     return shown;
 }
@@ -762,6 +777,7 @@ bool CFolderView::Navigate(PIDLIST_ABSOLUTE list, int image, int selectedImage, 
 {
     if (!list)
         return false;
+    AttachShellImages();
     PIDLIST_ABSOLUTE current = pushHistory ? CurrentIdList() : nullptr;
     if (current && ILIsEqual(current, list)) {
         // The folder is already shown: no history entry, no new view.
@@ -990,6 +1006,8 @@ void CFolderView::Refresh()
 
 void CFolderView::SaveState()
 {
+    // The first folder has not been shown: none will be now.
+    startPath_.clear();
     if (view_) {
         IFolderView2* folderView = nullptr;
         if (SUCCEEDED(view_->QueryInterface(IID_PPV_ARGS(&folderView))) && folderView) {

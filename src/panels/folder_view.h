@@ -64,6 +64,8 @@ inline constexpr UINT kFolderFocusViewMessage = WM_USER + 108;    // 1132: focus
 // Opens the folder of the item-id list in lParam (the panel frees it): a folder
 // opened from inside the shell view is shown once the view's own call returned.
 inline constexpr UINT kFolderOpenListMessage = WM_USER + 110;
+// The panel's timer that shows the first folder.
+inline constexpr UINT_PTR kFolderStartTimer = 1;
 
 // Dialog items and commands of the panel.
 inline constexpr int kFolderToolbarId = 80;
@@ -95,9 +97,14 @@ inline constexpr int kFilterSettings = 5;
 class CFolderView final : public IShellBrowser, public ICommDlgBrowser2, public IServiceProvider {
 public:
     // Takes over the panel dialog's path bar. LoadSettings then makes the toolbar
-    // with the filter box, reads the saved settings and shows the first folder.
+    // with the filter box and reads the saved settings; the first folder is shown
+    // once the window has painted (ShowStartFolder, on the panel's start timer), so
+    // that starting the shell and listing a folder never holds up the documents.
     explicit CFolderView(HWND panel);
     void LoadSettings();
+    // The saved folder (This PC when it cannot be shown), unless a folder is shown
+    // already or the state has been saved.
+    void ShowStartFolder();
     CFolderView(const CFolderView&) = delete;
     CFolderView& operator=(const CFolderView&) = delete;
 
@@ -223,6 +230,8 @@ private:
     void EnableButton(int command, bool enabled) const;
     void UpdateHistoryButtons() const;
     void ReleaseView();
+    // The shell's small icons for the path bar, once.
+    void AttachShellImages();
     bool JumpTo(FolderRing& from, FolderRing& to, int slot);
 
     LONG refCount_ = 0;
@@ -231,6 +240,8 @@ private:
     HWND viewWindow_ = nullptr;
     RECT viewRect_ = {};
     int firstLayout_ = 1;
+    std::wstring startPath_;   // the folder ShowStartFolder shows; empty once done
+    bool shellImagesAttached_ = false;
     std::wstring filterSpec_;
     HIMAGELIST toolbarImages_ = nullptr;
     HWND panel_ = nullptr;

@@ -5,6 +5,7 @@
 #include "panels/ctags_runner.h"
 #include "panels/folder_panel.h"
 #include "panels/folder_view.h"
+#include "panels/help_browser.h"
 #include "panels/snippets_panel.h"
 #include "panels/symbol_tree.h"
 
@@ -38,6 +39,11 @@ void InstallPanelParts(FrameParts& parts)
     parts.createPanelPage[1] = &CreateFolderPanel;
     parts.createPanelPage[2] = &CreateSymbolPanelPage;
     parts.createPanelPage[kSnippetsDialogId] = &CreateSnippetsPage;
+    parts.createPanelPage[kHelpBrowserDialogId] = &CreateHelpBrowserPage;
+    // The page's procedure is called directly, as the page's own message would be.
+    parts.navigateHelpPage = [](HWND page, const wchar_t* url) {
+        return static_cast<HRESULT>(BrowserDlgProc(page, kHelpNavigateMessage, 0, reinterpret_cast<LPARAM>(url)));
+    };
     parts.folderViewPath = [](CFolderView* view, wchar_t* path) {
         if (view)
             return view->GetCurrentPath(path);

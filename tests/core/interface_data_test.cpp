@@ -311,6 +311,14 @@ TEST(BuiltinStrings, FormatsTakeWhatTheirCallersPass)
         {276, L"%s"},      // a path typed into the folder view's path bar
         {292, L"%s"},      // the path of an installer that cannot be started
         {360, L"%s"},      // the path of a language file that cannot be loaded
+        {380, L"%s"},      // favorite.xml, when the ini favorites cannot be moved into it
+        {381, L"%s"},      // favorite.xml, unreadable when the organize dialog loads it
+        {382, L"%s"},      // favorite.xml, when the organize dialog cannot save it
+        {383, L"%s"},      // favorite.xml, not replaced since it could not be read
+        {450, L"%s%s"},    // the path of a file that cannot be saved, and why
+        {451, L"%s%s"},    // the path of a file that cannot be reloaded, and why
+        {452, L"%s%s"},    // the path of a file that cannot be renamed, and why
+        {455, L"%u"},      // a system error code without a text
     };
     for (int id = 1; id <= 900; ++id) {
         const BuiltinText stored = BuiltinString(id);

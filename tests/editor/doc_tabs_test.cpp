@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "core/settings.h"
+#include "core/text_convert.h"
 #include "editor/doc_tabs.h"
+#include "editor/document_file.h"
 #include "editor/document_view.h"
 #include "editor/edit_doc.h"
 #include "frame/main_window.h"
@@ -16,6 +18,7 @@
 #include "support/test_support.h"
 #include "tabs_fixture.h"
 
+using ovrik_test::ChooseInFileDialog;
 using ovrik_test::DialogAnswerer;
 using ovrik_test::ReadFileBytes;
 using ovrik_test::TempDir;
@@ -457,4 +460,175 @@ TEST_F(TabsFixture, TabTooltipShowsTheTitleOrTheFullPathAsSet)
     EXPECT_EQ(4u, wcslen(small));
     EXPECT_FALSE(DocTabs::TooltipText(tabs, 9, text, 80));
     EXPECT_STREQ(L"", text);
+}
+
+namespace {
+
+using ovrik_test::FileBlock;
+
+// The reason the failure message must give for a blocked file.
+std::wstring ReasonFor(FileBlock::Kind kind)
+{
+    switch (kind) {
+    case FileBlock::kFolder: return FileErrorText(kErrorIsFolder);
+    case FileBlock::kReadOnly: return FileErrorText(kErrorIsReadOnly);
+    default: return FileErrorText(ERROR_SHARING_VIOLATION);
+    }
+}
+
+// The failure box was shown and named the file and the reason.
+void ExpectToldWhy(const DialogAnswerer& answers, size_t index, const std::wstring& path, FileBlock::Kind kind)
+{
+    ASSERT_GT(answers.SeenDialogs().size(), index);
+    const std::wstring& text = answers.SeenDialogs()[index].text;
+    EXPECT_NE(text.find(path), std::wstring::npos) << WideToUtf8(text);
+    EXPECT_NE(text.find(ReasonFor(kind)), std::wstring::npos) << WideToUtf8(text);
+}
+
+} // namespace
+
+TEST_F(TabsFixture, EveryFailedSaveSaysWhyAndKeepsTheDocumentModified)
+{
+    // The reasons are the program's own texts or the system's, never empty.
+    for (FileBlock::Kind kind : {FileBlock::kFolder, FileBlock::kReadOnly, FileBlock::kHeldOpen})
+        ASSERT_FALSE(ReasonFor(kind).empty());
+    EXPECT_EQ(FileErrorText(0x2FFFFFFF).find(L"System error"), 0u);
+
+    for (FileBlock::Kind kind : {FileBlock::kFolder, FileBlock::kReadOnly, FileBlock::kHeldOpen}) {
+        SCOPED_TRACE(FileBlock::Name(kind));
+        const std::wstring path = MakeFile(L"blocked.txt", "on disk");
+        const std::wstring other = MakeFile(L"other.txt", "other");
+        EditDoc* otherDoc = DocTabs::Open(tabs, other.c_str());
+        EditDoc* doc = DocTabs::Open(tabs, path.c_str());
+        ASSERT_TRUE(doc && otherDoc);
+        Edit(*otherDoc, "saved ");
+        Edit(*doc, "edited ");
+        {
+            FileBlock block(path, kind);
+            ASSERT_TRUE(block.Ok());
+            {
+                // Save.
+                DialogAnswerer answers;
+                answers.Push(IDOK);
+                EXPECT_FALSE(DocTabs::SaveCurrent(tabs));
+                EXPECT_EQ(answers.Pending(), 0u);
+                ExpectToldWhy(answers, 0, path, kind);
+                EXPECT_EQ(doc->modified, 1);
+                EXPECT_EQ(EditDoc::TabImage(*doc), 6);
+            }
+            {
+                // Save All: the other document is saved first, then the failure is told.
+                DialogAnswerer answers;
+                answers.Push(IDOK);
+                EXPECT_FALSE(DocTabs::SaveAll(tabs, false));
+                EXPECT_EQ(answers.Pending(), 0u);
+                ExpectToldWhy(answers, 0, path, kind);
+                EXPECT_EQ(ReadFileBytes(other), "saved other");
+                EXPECT_EQ(doc->modified, 1);
+            }
+            {
+                // "Yes" to the save question on closing: the tab stays, and says why.
+                DialogAnswerer answers;
+                answers.Push(IDYES);
+                answers.Push(IDOK);
+                EXPECT_FALSE(DocTabs::CloseCurrent(tabs));
+                EXPECT_EQ(answers.Pending(), 0u);
+                ExpectToldWhy(answers, 1, path, kind);
+                EXPECT_EQ(DocTabs::TabCount(tabs), 2);
+                EXPECT_EQ(tabs.current, doc);
+            }
+            if (kind != FileBlock::kFolder) {
+                // Save As onto the blocked file, after the dialog's own question to replace it.
+                DialogAnswerer answers;
+                ChooseInFileDialog(answers, path);
+                answers.Push(IDYES);
+                answers.Push(IDOK);
+                EXPECT_FALSE(DocTabs::SaveCurrentAs(tabs));
+                EXPECT_EQ(answers.Pending(), 0u);
+                ExpectToldWhy(answers, answers.SeenDialogs().size() - 1, path, kind);
+                EXPECT_EQ(doc->modified, 1);
+            }
+            EXPECT_EQ(TextOfDoc(*doc), "edited on disk");
+        }
+        if (kind != FileBlock::kFolder) {
+            EXPECT_EQ(ReadFileBytes(path), "on disk");
+        }
+        // Once the way is free, the same document saves.
+        DialogAnswerer none;
+        EXPECT_TRUE(DocTabs::SaveCurrent(tabs));
+        EXPECT_TRUE(none.SeenDialogs().empty());
+        EXPECT_EQ(ReadFileBytes(path), "edited on disk");
+        EXPECT_EQ(doc->modified, 0);
+        DocTabs::CloseAll(tabs);
+    }
+}
+
+TEST_F(TabsFixture, AFailedSaveOfAnUntitledDocumentLeavesItUntitledAndSaysWhy)
+{
+    const std::wstring path = MakeFile(L"locked.txt", "locked");
+    EditDoc* doc = DocTabs::Open(tabs, nullptr);
+    ASSERT_TRUE(doc);
+    EditDoc::InitUntitled(*doc, L"Untitled 1", nullptr);
+    Edit(*doc, "new text");
+    ASSERT_EQ(doc->modified, 1);
+    FileBlock block(path, FileBlock::kReadOnly);
+    DialogAnswerer answers;
+    answers.Push(IDYES);
+    ChooseInFileDialog(answers, path);
+    answers.Push(IDYES);   // the dialog's question: replace the file?
+    answers.Push(IDOK);
+    EXPECT_FALSE(DocTabs::CloseCurrent(tabs));
+    EXPECT_EQ(answers.Pending(), 0u);
+    ExpectToldWhy(answers, answers.SeenDialogs().size() - 1, path, FileBlock::kReadOnly);
+    EXPECT_EQ(doc->path[0], 0);
+    EXPECT_EQ(doc->modified, 1);
+    EXPECT_EQ(DocTabs::TabCount(tabs), 1);
+}
+
+TEST_F(TabsFixture, AFailedRevertOrReloadSaysWhyAndKeepsTheText)
+{
+    for (FileBlock::Kind kind : {FileBlock::kFolder, FileBlock::kHeldExclusively}) {
+        SCOPED_TRACE(FileBlock::Name(kind));
+        const std::wstring path = MakeFile(L"reload.txt", "on disk");
+        EditDoc* doc = DocTabs::Open(tabs, path.c_str());
+        ASSERT_TRUE(doc);
+        Edit(*doc, "edited ");
+        // A change on disk that the program is to notice.
+        ASSERT_TRUE(ovrik_test::ShiftWriteTime(path, 10));
+        FileBlock block(path, kind);
+        ASSERT_TRUE(block.Ok());
+        {
+            DialogAnswerer answers;
+            answers.Push(IDOK);   // discard the changes?
+            answers.Push(IDOK);
+            EXPECT_FALSE(DocTabs::RevertCurrent(tabs));
+            EXPECT_EQ(answers.Pending(), 0u);
+            ExpectToldWhy(answers, 1, path, kind);
+            EXPECT_EQ(TextOfDoc(*doc), "edited on disk");
+            EXPECT_EQ(doc->modified, 1);
+        }
+        {
+            DialogAnswerer answers;
+            answers.Push(IDOK);   // reload?
+            answers.Push(IDOK);
+            EXPECT_TRUE(EditDoc::CheckModifiedOnDisk(*doc));
+            EXPECT_EQ(answers.Pending(), 0u);
+            ExpectToldWhy(answers, 1, path, kind);
+            EXPECT_EQ(TextOfDoc(*doc), "edited on disk");
+        }
+        doc->modified = 0;
+        DocTabs::CloseAll(tabs);
+    }
+    // A read-only file reloads, and the document becomes read-only.
+    const std::wstring path = MakeFile(L"readonly.txt", "on disk");
+    EditDoc* doc = DocTabs::Open(tabs, path.c_str());
+    ASSERT_TRUE(doc);
+    Edit(*doc, "edited ");
+    FileBlock block(path, FileBlock::kReadOnly);
+    DialogAnswerer answers;
+    answers.Push(IDOK);
+    EXPECT_TRUE(DocTabs::RevertCurrent(tabs));
+    EXPECT_EQ(answers.SeenDialogs().size(), 1u);
+    EXPECT_EQ(TextOfDoc(*doc), "on disk");
+    EXPECT_EQ(doc->readOnly, 1);
 }

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <SciLexer.h>
+
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -54,24 +57,6 @@ bool MakeSparseFile(const std::wstring& path, int64_t size)
     const bool ok = SetFilePointerEx(file, at, nullptr, FILE_BEGIN) && SetEndOfFile(file);
     CloseHandle(file);
     return ok;
-}
-
-// Moves the file's last-write time by the given seconds.
-void ShiftWriteTime(const std::wstring& path, int seconds)
-{
-    HANDLE file = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES | GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    FILETIME time = {};
-    ASSERT_TRUE(GetFileTime(file, nullptr, nullptr, &time));
-    ULARGE_INTEGER value;
-    value.LowPart = time.dwLowDateTime;
-    value.HighPart = time.dwHighDateTime;
-    value.QuadPart += static_cast<int64_t>(seconds) * 10000000;
-    time.dwLowDateTime = value.LowPart;
-    time.dwHighDateTime = value.HighPart;
-    ASSERT_TRUE(SetFileTime(file, nullptr, nullptr, &time));
-    CloseHandle(file);
 }
 
 // Restores the settings a test changes.
@@ -214,7 +199,8 @@ TEST(DocumentFile, EveryAnsiByteRoundTripsAndAnUnknownCodePageLosesNothing)
         t.doc.codePage = codePage;
         ASSERT_TRUE(EditDoc::LoadFile(t.doc, path.c_str()));
         EXPECT_EQ(t.doc.encoding, kEncodingAnsi);
-        EXPECT_FALSE(t.Text().empty());
+        // Each byte as the system converts it (an unknown code page: the ANSI one).
+        EXPECT_EQ(t.Text(), WideToUtf8(MultiByteToWide(all, codePage == 1252 ? 1252 : CP_ACP)));
         ASSERT_TRUE(EditDoc::SaveFile(t.doc, path.c_str()));
         EXPECT_EQ(ReadFileBytes(path), all);
     }
@@ -423,7 +409,7 @@ TEST(DocumentFile, DiskChangeAsksOncePerChangeAndNotForADeletedFile)
     EXPECT_FALSE(EditDoc::CheckModifiedOnDisk(t.doc));
 
     ASSERT_TRUE(WriteFileBytes(path, "second\n"));
-    ShiftWriteTime(path, 10);
+    ASSERT_TRUE(ovrik_test::ShiftWriteTime(path, 10));
     answers.Push(IDCANCEL);
     EXPECT_TRUE(EditDoc::CheckModifiedOnDisk(t.doc));
     ASSERT_EQ(answers.SeenDialogs().size(), 1u);
@@ -432,7 +418,7 @@ TEST(DocumentFile, DiskChangeAsksOncePerChangeAndNotForADeletedFile)
     EXPECT_FALSE(EditDoc::CheckModifiedOnDisk(t.doc));
     EXPECT_EQ(answers.SeenDialogs().size(), 1u);
 
-    ShiftWriteTime(path, 10);
+    ASSERT_TRUE(ovrik_test::ShiftWriteTime(path, 10));
     answers.Push(IDOK);
     EXPECT_TRUE(EditDoc::CheckModifiedOnDisk(t.doc));
     EXPECT_EQ(answers.SeenDialogs().size(), 2u);
@@ -493,4 +479,100 @@ TEST(DocumentFile, ReloadKeepsCaretAndFirstLineAndAFailedReloadKeepsTheText)
     EXPECT_FALSE(EditDoc::Reload(t.doc, path.c_str()));
     EXPECT_EQ(t.Text(), changed);
     ovrik_test::HoldForScreenshot("reloaded-document");
+}
+
+TEST(DocumentFile, BigFilesDecodeAcrossThePiecesTheyAreReadIn)
+{
+    // The loader reads in pieces of 1 MiB; what straddles a piece's end must come
+    // through whole, whatever the encoding.
+    constexpr size_t kPiece = 1u << 20;
+    TempDir dir;
+    const std::wstring path = dir.File(L"big.txt");
+    struct Case {
+        const char* name;
+        std::string bytes;
+        unsigned codePage;
+        int encoding;
+        std::string text;   // in the editor
+        int eolMode;
+    };
+    std::vector<Case> cases;
+    // A surrogate pair whose high half ends the first piece, in both byte orders.
+    {
+        const std::string pair = "\xF0\x9D\x84\x9E";   // U+1D11E
+        const std::string utf8 = std::string((kPiece - 4) / 2, 'a') + pair + "z\n";
+        cases.push_back({"UTF-16 LE", Encode(utf8, kEncodingUtf16Le), 1252, kEncodingUtf16Le, utf8, SC_EOL_LF});
+        cases.push_back({"UTF-16 BE", Encode(utf8, kEncodingUtf16Be), 1252, kEncodingUtf16Be, utf8, SC_EOL_LF});
+    }
+    // A CR LF split by the piece's end, and a lone CR there.
+    {
+        const std::string head(kPiece - 1, 'a');
+        cases.push_back({"CR LF", head + "\r\nb\xC3\xA9", 1252, kEncodingUtf8, head + "\r\nb\xC3\xA9", SC_EOL_CRLF});
+        cases.push_back({"CR", head + "\rb\xC3\xA9", 1252, kEncodingUtf8, head + "\rb\xC3\xA9", SC_EOL_CR});
+    }
+    // UTF-8 for more than a piece, then a byte that is not: the whole file is ANSI.
+    {
+        const std::string utf8Part = std::string(kPiece + 1000, 'a') + "\xC3\xA9";
+        const std::string bytes = utf8Part + "\xE9\n";
+        cases.push_back({"UTF-8 then ANSI", bytes, 1252, kEncodingAnsi,
+                         std::string(kPiece + 1000, 'a') + "\xC3\x83\xC2\xA9\xC3\xA9\n", SC_EOL_LF});
+    }
+    // A double-byte character whose lead byte ends the first piece.
+    if (IsValidCodePage(932)) {
+        const std::string head(kPiece - 1, 'a');
+        cases.push_back({"Shift-JIS", head + "\x82\xA0\r\n", 932, kEncodingAnsi, head + "\xE3\x81\x82\r\n",
+                         SC_EOL_CRLF});
+    }
+    // 7-bit bytes in a code page that does not keep ASCII are converted too.
+    if (IsValidCodePage(37)) {
+        const std::string seven = "AB";   // 7-bit, but other characters in EBCDIC
+        cases.push_back({"EBCDIC 7-bit", seven, 37, kEncodingAnsi, WideToUtf8(MultiByteToWide(seven, 37)),
+                         static_cast<int>((g_mainState.config1 & Config1::kLineEndModeMask) >>
+                                          Config1::kLineEndModeShift)});
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(WriteFileBytes(path, c.bytes));
+        TestDoc t;
+        t.doc.codePage = c.codePage;
+        ASSERT_TRUE(EditDoc::LoadFile(t.doc, path.c_str()));
+        EXPECT_EQ(t.doc.encoding, c.encoding);
+        EXPECT_EQ(t.doc.eolMode, c.eolMode);
+        const std::string text = t.Text();
+        EXPECT_EQ(text.size(), c.text.size());
+        EXPECT_TRUE(text == c.text) << "differs at " << std::mismatch(text.begin(), text.end(), c.text.begin()).first - text.begin();
+        ASSERT_TRUE(EditDoc::SaveFile(t.doc, path.c_str()));
+        EXPECT_TRUE(ReadFileBytes(path) == c.bytes);
+    }
+}
+
+TEST(DocumentFile, ALoadedFileIsANewDocumentWithTheDocumentsOwnSettings)
+{
+    SettingsGuard guard;
+    const uint32_t config2 = g_mainState.config2;
+    g_mainState.config2 = (Config2::kDefault & ~0x1FFu) | 3 | (5 << 4);
+    TempDir dir;
+    const std::wstring path = dir.File(L"code.cpp");
+    ASSERT_TRUE(WriteFileBytes(path, "int main() { return 0; }\n"));
+    ScintillaWindow parent(std::string(), false);
+    EditDoc doc;
+    EditDoc::Init(doc, parent.Hwnd());
+    const sptr_t before = EditorCall(doc, SCI_GETDOCPOINTER);
+    ASSERT_TRUE(EditDoc::LoadFile(doc, path.c_str()));
+    EXPECT_NE(EditorCall(doc, SCI_GETDOCPOINTER), before);
+    EXPECT_EQ(EditorCall(doc, SCI_GETCODEPAGE), SC_CP_UTF8);
+    EXPECT_EQ(EditorCall(doc, SCI_GETTABWIDTH), 3);
+    EXPECT_EQ(EditorCall(doc, SCI_GETINDENT), 5);
+    EXPECT_EQ(EditorCall(doc, SCI_GETUNDOCOLLECTION), 1);
+    EXPECT_EQ(EditorCall(doc, SCI_CANUNDO), 0);
+    EXPECT_EQ(EditorCall(doc, SCI_GETEOLMODE), SC_EOL_LF);
+    char lexer[32] = {};
+    EditorCall(doc, SCI_GETLEXERLANGUAGE, 0, reinterpret_cast<sptr_t>(lexer));
+    EXPECT_STREQ(lexer, "cpp");
+    EXPECT_EQ(EditorCall(doc, SCI_GETSTYLEAT, 0), SCE_C_WORD2);
+    // Typing is one undoable step, as in any document.
+    EditorCall(doc, SCI_INSERTTEXT, 0, reinterpret_cast<sptr_t>("x"));
+    EXPECT_EQ(EditorCall(doc, SCI_CANUNDO), 1);
+    EditDoc::Destroy(doc);
+    g_mainState.config2 = config2;
 }

@@ -7,12 +7,14 @@
 #include "core/ini_file.h"
 #include "core/settings.h"
 #include "core/text_convert.h"
+#include "editor/document_file.h"
 #include "editor/document_view.h"
 #include "editor/edit_doc.h"
 #include "editor/language_table.h"
 #include "support/test_support.h"
 #include "test_doc.h"
 
+using ovrik_test::ChooseInFileDialog;
 using ovrik_test::DialogAnswerer;
 using ovrik_test::ReadFileBytes;
 using ovrik_test::ScintillaWindow;
@@ -484,20 +486,6 @@ TEST(DocumentNotifications, DateTimeChoiceIsRememberedAndInserted)
     lstrcpynW(g_iniPath, savedIni, MAX_PATH);
 }
 
-namespace {
-
-// Answers the Save dialog with a file name typed into its name box.
-void ChooseInSaveDialog(DialogAnswerer& answerer, const std::wstring& path)
-{
-    answerer.Push(IDOK, [path](HWND dialog) {
-        // The name box is a combo box (cmb13) or, in older dialogs, an edit (edt1).
-        if (!SetDlgItemTextW(dialog, 0x47C, path.c_str()))
-            SetDlgItemTextW(dialog, 0x480, path.c_str());
-    });
-}
-
-} // namespace
-
 TEST(DocumentSavePrompt, UntitledDocumentSavedUnderAChosenProjectName)
 {
     SettingsGuard guard;
@@ -510,7 +498,7 @@ TEST(DocumentSavePrompt, UntitledDocumentSavedUnderAChosenProjectName)
     t.doc.modified = 1;
     DialogAnswerer answerer;
     answerer.Push(IDYES);
-    ChooseInSaveDialog(answerer, path);
+    ChooseInFileDialog(answerer, path);
     EXPECT_TRUE(EditDoc::SaveIfModified(t.doc, true));
     EXPECT_EQ(answerer.Pending(), 0u);
     EXPECT_EQ(ReadFileBytes(path), "project");
@@ -539,7 +527,7 @@ TEST(DocumentRename, MovesTheFileOrReportsWhyNot)
     {
         // The same name in another letter case: success, nothing done.
         DialogAnswerer answerer;
-        ChooseInSaveDialog(answerer, dir.File(L"OLD.TXT"));
+        ChooseInFileDialog(answerer, dir.File(L"OLD.TXT"));
         answerer.Push(IDYES);   // the dialog's own question: replace the existing file?
         EXPECT_TRUE(EditDoc::RenameFile(t.doc));
         EXPECT_EQ(answerer.Pending(), 0u);
@@ -548,7 +536,7 @@ TEST(DocumentRename, MovesTheFileOrReportsWhyNot)
     }
     {
         DialogAnswerer answerer;
-        ChooseInSaveDialog(answerer, newPath);
+        ChooseInFileDialog(answerer, newPath);
         EXPECT_TRUE(EditDoc::RenameFile(t.doc));
         EXPECT_EQ(answerer.Pending(), 0u);
         EXPECT_EQ(std::wstring(t.doc.path), newPath);
@@ -563,7 +551,7 @@ TEST(DocumentRename, MovesTheFileOrReportsWhyNot)
         // is told, and the document keeps its path.
         ASSERT_TRUE(DeleteFileW(newPath.c_str()));
         DialogAnswerer answerer;
-        ChooseInSaveDialog(answerer, dir.File(L"third.txt"));
+        ChooseInFileDialog(answerer, dir.File(L"third.txt"));
         answerer.Push(IDOK);
         EXPECT_FALSE(EditDoc::RenameFile(t.doc));
         EXPECT_EQ(answerer.Pending(), 0u);
@@ -607,4 +595,58 @@ TEST(DocumentLife, InitCreatesANumberedEditorWithTheDefaults)
     EXPECT_FALSE(IsWindow(editor));
     g_mainState.defaultCodePage = savedPage;
     g_mainState.newFileEncode = savedEncode;
+}
+
+TEST(DocumentRename, AFailedRenameSaysWhyAndKeepsTheFileAndTheName)
+{
+    using ovrik_test::FileBlock;
+    TempDir dir;
+    const std::wstring oldPath = dir.File(L"old.txt");
+    const std::wstring newPath = dir.File(L"new.txt");
+    struct Case {
+        FileBlock::Kind kind;
+        bool onTarget;   // the block stands on the chosen name, not on the document's file
+        DWORD reason;
+    };
+    const Case cases[] = {
+        {FileBlock::kFolder, false, kErrorIsFolder},
+        {FileBlock::kHeldOpen, false, ERROR_SHARING_VIOLATION},
+        {FileBlock::kReadOnly, true, kErrorTargetIsReadOnly},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(FileBlock::Name(c.kind));
+        ASSERT_TRUE(WriteFileBytes(oldPath, "content"));
+        if (c.onTarget) {
+            ASSERT_TRUE(WriteFileBytes(newPath, "target"));
+        }
+        TestDoc t;
+        t.SetPath(oldPath);
+        {
+            FileBlock block(c.onTarget ? newPath : oldPath, c.kind);
+            ASSERT_TRUE(block.Ok());
+            DialogAnswerer answerer;
+            ChooseInFileDialog(answerer, newPath);
+            if (c.onTarget) {
+                answerer.Push(IDYES);   // the dialog's question: replace the existing file?
+            }
+            answerer.Push(IDOK);
+            EXPECT_FALSE(EditDoc::RenameFile(t.doc));
+            EXPECT_EQ(answerer.Pending(), 0u);
+            ASSERT_FALSE(answerer.SeenDialogs().empty());
+            const std::wstring& text = answerer.SeenDialogs().back().text;
+            EXPECT_NE(text.find(oldPath), std::wstring::npos);
+            EXPECT_NE(text.find(FileErrorText(c.reason)), std::wstring::npos) << WideToUtf8(text);
+            EXPECT_EQ(std::wstring(t.doc.path), oldPath);
+            if (c.kind == FileBlock::kFolder) {
+                // Whatever took the file's place stays where it is.
+                EXPECT_TRUE(GetFileAttributesW(oldPath.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+                EXPECT_EQ(GetFileAttributesW(newPath.c_str()), INVALID_FILE_ATTRIBUTES);
+            }
+        }
+        EXPECT_EQ(ReadFileBytes(oldPath), "content");
+        if (c.onTarget) {
+            EXPECT_EQ(ReadFileBytes(newPath), "target");
+        }
+        DeleteFileW(newPath.c_str());
+    }
 }

@@ -464,4 +464,51 @@ TEST_F(EditorSetup, ScreenshotsOfColouredDocuments)
     }
 }
 
+TEST_F(EditorSetup, ALanguageColoursWhatIsShownNowAndTheRestInIdleTime)
+{
+    std::string text;
+    for (int i = 0; i < 20000; ++i)
+        text += "int value" + std::to_string(i) + " = " + std::to_string(i) + ";\r\n";
+    text += "/* the last line */";
+    ScintillaWindow editor(text);
+    Prepare(editor);
+    const EditorLink link = LinkToEditor(editor.Hwnd());
+    const sptr_t length = editor.Send(SCI_GETLENGTH);
+    const sptr_t lastComment = length - 3;
+
+    ApplyLanguageToEditor(link, *LanguageByIndex(LangCpp));
+    EXPECT_EQ(editor.Send(SCI_GETIDLESTYLING), SC_IDLESTYLING_ALL);
+    // What the window shows is coloured at once, the end of the text not yet.
+    const sptr_t shownEnd = VisibleTextEnd(link);
+    EXPECT_GT(shownEnd, 0);
+    EXPECT_LT(shownEnd, length / 100);
+    EXPECT_GE(editor.Send(SCI_GETENDSTYLED), shownEnd);
+    EXPECT_LT(editor.Send(SCI_GETENDSTYLED), length / 10);
+    EXPECT_EQ(editor.Send(SCI_GETSTYLEAT, 0), SCE_C_WORD2);
+
+    // The idle time colours the rest.
+    const DWORD start = GetTickCount();
+    while (editor.Send(SCI_GETENDSTYLED) < length && GetTickCount() - start < 10000)
+        ovrik_test::PumpMessages(20);
+    EXPECT_EQ(editor.Send(SCI_GETENDSTYLED), length);
+    EXPECT_EQ(editor.Send(SCI_GETSTYLEAT, lastComment), SCE_C_COMMENT);
+
+    // A command that needs the whole document gets it coloured at once, and one
+    // that finds it coloured costs nothing.
+    ApplyLanguageToEditor(link, *LanguageByIndex(LangCpp));
+    ASSERT_LT(editor.Send(SCI_GETENDSTYLED), length);
+    EnsureStyledToEnd(link);
+    EXPECT_EQ(editor.Send(SCI_GETENDSTYLED), length);
+    EXPECT_EQ(editor.Send(SCI_GETSTYLEAT, lastComment), SCE_C_COMMENT);
+    EXPECT_GT(editor.Send(SCI_GETFOLDLEVEL, editor.Send(SCI_GETLINECOUNT) - 1), 0);
+    EnsureStyledToEnd(link);
+    EXPECT_EQ(editor.Send(SCI_GETENDSTYLED), length);
+
+    // A view that shows the end of the text colours to its end.
+    ScintillaWindow shortText("int x;\r\n");
+    Prepare(shortText);
+    ApplyLanguageToEditor(LinkToEditor(shortText.Hwnd()), *LanguageByIndex(LangCpp));
+    EXPECT_EQ(shortText.Send(SCI_GETENDSTYLED), shortText.Send(SCI_GETLENGTH));
+}
+
 } // namespace

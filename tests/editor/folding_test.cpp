@@ -190,3 +190,23 @@ TEST_F(FoldFixture, FoldsStayConsistentWhileTheTextChanges)
     EXPECT_TRUE(Visible(4));
     EXPECT_TRUE(Expanded(2));
 }
+
+// A language colours only what is shown; the fold commands need every level, down
+// to the last block of a long text that idle time has not reached yet.
+TEST(FoldCommands, ReachTheEndOfATextColouredOnlyWhereItIsShown)
+{
+    std::string text;
+    for (int i = 0; i < 8; ++i)
+        text += kCode;
+    NotifiedDoc view{LangText};
+    view.Send(SCI_SETTEXT, 0, reinterpret_cast<sptr_t>(text.c_str()));
+    ApplyLanguage(view.doc, *LanguageByIndex(LangCpp));
+    const sptr_t lastHeader = view.Send(SCI_GETLINECOUNT) - 4;   // the block of the last b
+    ASSERT_LT(view.Send(SCI_GETENDSTYLED), view.Send(SCI_POSITIONFROMLINE, static_cast<uptr_t>(lastHeader)));
+
+    EditDoc::ExecCommand(view.doc, 113);   // level 1: the outer blocks
+    EXPECT_TRUE(view.Send(SCI_GETFOLDLEVEL, static_cast<uptr_t>(lastHeader)) & SC_FOLDLEVELHEADERFLAG);
+    EXPECT_FALSE(view.Send(SCI_GETFOLDEXPANDED, static_cast<uptr_t>(lastHeader)));
+    EXPECT_FALSE(view.Send(SCI_GETLINEVISIBLE, static_cast<uptr_t>(lastHeader + 1)));
+    EXPECT_EQ(view.Send(SCI_GETENDSTYLED), view.Send(SCI_GETLENGTH));
+}

@@ -10,6 +10,7 @@
 #include "editor/doc_tabs.h"
 #include "editor/edit_doc.h"
 #include "frame/favorites_menu.h"
+#include "favorites_file.h"
 #include "support/test_support.h"
 
 using ovrik_test::DialogAnswerer;
@@ -53,9 +54,8 @@ TEST(FavoritesContainsPath, SearchesEveryCategoryIgnoringCase)
 
 // The favorites file beside the test executable, put back as it was afterwards.
 struct FavoritesFileFixture : ::testing::Test {
-    wchar_t file[MAX_PATH] = {};
-    std::string saved;
-    bool existed = false;
+    KeptFavoritesFile kept;
+    const wchar_t* file = kept.Path();
     TempDir dir;
     DocTabs tabs;
     EditDoc doc;
@@ -64,11 +64,6 @@ struct FavoritesFileFixture : ::testing::Test {
 
     void SetUp() override
     {
-        ASSERT_TRUE(FavoritesFilePath(file));
-        existed = GetFileAttributesW(file) != INVALID_FILE_ATTRIBUTES;
-        if (existed)
-            saved = ReadFileBytes(file);
-        DeleteFileW(file);
         const std::wstring path = dir.File(L"notes.txt");
         WriteFileBytes(path, "x");
         lstrcpynW(doc.path, path.c_str(), MAX_PATH);
@@ -80,9 +75,6 @@ struct FavoritesFileFixture : ::testing::Test {
     {
         g_mainState.docTabs = savedTabs;
         g_mainState.mainWindow = savedMain;
-        DeleteFileW(file);
-        if (existed)
-            WriteFileBytes(file, saved);
     }
 };
 

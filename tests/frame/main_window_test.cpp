@@ -10,6 +10,7 @@
 #include "core/ini_file.h"
 #include "core/settings.h"
 #include "editor/doc_tabs.h"
+#include "editor/document_file.h"
 #include "editor/edit_doc.h"
 #include "frame/main_window.h"
 #include "frame/accelerators.h"
@@ -254,6 +255,48 @@ TEST_F(MainWindowFixture, EndOfSessionAsksLikeClosingAndWritesTheSettings)
     EXPECT_STREQ(value, L"333");
     GetPrivateProfileStringW(L"Ovrik", L"WndPos", L"", value, 64, g_iniPath);
     EXPECT_NE(value[0], L'\0');
+}
+
+TEST_F(MainWindowFixture, AYesWhoseSaveFailsKeepsTheProgramOpenAndSaysWhy)
+{
+    const std::wstring path = MakeFile(L"kept.txt", "on disk");
+    EditDoc* doc = DocTabs::Open(*g_mainState.docTabs, path.c_str());
+    ASSERT_NE(doc, nullptr);
+    Sci(doc->editor, SCI_ADDTEXT, 3, reinterpret_cast<sptr_t>("abc"));
+    PumpMessages(20);
+    ASSERT_TRUE(doc->modified);
+    ovrik_test::FileBlock block(path, ovrik_test::FileBlock::kReadOnly);
+    ASSERT_TRUE(block.Ok());
+    const std::wstring reason = FileErrorText(kErrorIsReadOnly);
+    for (UINT message : {static_cast<UINT>(WM_CLOSE), static_cast<UINT>(WM_QUERYENDSESSION)}) {
+        SCOPED_TRACE(message);
+        ovrik_test::DialogAnswerer answers;
+        answers.Push(IDYES);
+        if (message == WM_CLOSE) {
+            // Looked at once it is on screen, then answered with OK.
+            answers.Push(0, [](HWND box) {
+                SetTimer(box, 1, 1, [](HWND shown, UINT, UINT_PTR id, DWORD) {
+                    KillTimer(shown, id);
+                    ovrik_test::HoldForScreenshot("save_failed_message");
+                    PostMessageW(shown, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                });
+            });
+        } else {
+            answers.Push(IDOK);
+        }
+        const LRESULT result = SendMessageW(main, message, 0, 0);
+        EXPECT_EQ(answers.Pending(), 0u);
+        ASSERT_EQ(answers.SeenDialogs().size(), 2u);
+        EXPECT_NE(answers.SeenDialogs()[1].text.find(path), std::wstring::npos);
+        EXPECT_NE(answers.SeenDialogs()[1].text.find(reason), std::wstring::npos);
+        if (message == WM_QUERYENDSESSION) {
+            EXPECT_EQ(result, 0);
+        }
+        EXPECT_TRUE(IsWindow(main));
+        EXPECT_TRUE(doc->modified);
+        EXPECT_EQ(GetFileAttributesW(g_iniPath), INVALID_FILE_ATTRIBUTES);
+    }
+    EXPECT_EQ(ovrik_test::ReadFileBytes(path), "on disk");
 }
 
 TEST_F(MainWindowFixture, DocumentTabTooltipIsThePathCutTo79Characters)

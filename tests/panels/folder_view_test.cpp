@@ -517,6 +517,35 @@ TEST_F(FolderViewFixture, SavesItsFolderAndViewModeAndShowsThemAtTheNextStart)
     EXPECT_EQ(0, lstrcmpiW(L"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}", parsing)) << parsing;
 }
 
+// Starting the shell and listing a folder wait until the window has painted, so
+// that they never hold up the documents of the command line.
+TEST_F(FolderViewFixture, TheFirstFolderIsShownOnceTheWindowHasPaintedAndIsNotLostBefore)
+{
+    MakeTree();
+    const std::wstring alpha = dir.File(L"alpha");
+    DestroyMainWindow();
+    IniWriteString(g_iniPath, L"Path", alpha.c_str());
+    main = StartMainWindow(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
+    ASSERT_NE(main, nullptr);
+    ASSERT_NE(nullptr, View());
+    EXPECT_EQ(nullptr, View()->View());
+    EXPECT_FALSE(GetUpdateRect(main, nullptr, FALSE));
+    // Closing before the folder was shown keeps the saved one.
+    SendMessageW(g_mainState.folderPanel, kFolderSaveStateMessage, 0, 0);
+    PumpMessages(100);
+    EXPECT_EQ(nullptr, View()->View());
+    wchar_t value[MAX_PATH] = {};
+    IniReadString(g_iniPath, L"Path", value, MAX_PATH);
+    EXPECT_EQ(alpha, value);
+
+    Restart();
+    ASSERT_NE(nullptr, View()->View());
+    EXPECT_EQ(alpha, CurrentPath());
+    EXPECT_EQ(alpha, PathBarText());
+    const std::vector<std::wstring> names = Names();
+    EXPECT_NE(names.end(), std::find(names.begin(), names.end(), L"inner"));
+}
+
 TEST_F(FolderViewFixture, NewFileIsNumberedAndRenamedAndNewFolderAndDeleteWork)
 {
     MakeTree();

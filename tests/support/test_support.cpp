@@ -82,6 +82,71 @@ std::string ReadFileBytes(const std::wstring& path)
     return bytes;
 }
 
+bool ShiftWriteTime(const std::wstring& path, int seconds)
+{
+    HANDLE file = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES | GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    FILETIME time = {};
+    bool ok = GetFileTime(file, nullptr, nullptr, &time) != FALSE;
+    ULARGE_INTEGER value;
+    value.LowPart = time.dwLowDateTime;
+    value.HighPart = time.dwHighDateTime;
+    value.QuadPart += static_cast<int64_t>(seconds) * 10000000;
+    time.dwLowDateTime = value.LowPart;
+    time.dwHighDateTime = value.HighPart;
+    ok = ok && SetFileTime(file, nullptr, nullptr, &time);
+    CloseHandle(file);
+    return ok;
+}
+
+FileBlock::FileBlock(const std::wstring& path, Kind kind) : path_(path), kind_(kind)
+{
+    switch (kind) {
+    case kFolder:
+        bytes_ = ReadFileBytes(path);
+        ok_ = DeleteFileW(path.c_str()) && CreateDirectoryW(path.c_str(), nullptr);
+        break;
+    case kReadOnly:
+        ok_ = SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY) != 0;
+        break;
+    case kHeldOpen:
+    case kHeldExclusively:
+        held_ = CreateFileW(path.c_str(), GENERIC_READ, kind == kHeldOpen ? FILE_SHARE_READ : 0, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ok_ = held_ != INVALID_HANDLE_VALUE;
+        break;
+    }
+}
+
+FileBlock::~FileBlock()
+{
+    switch (kind_) {
+    case kFolder:
+        if (RemoveDirectoryW(path_.c_str()))
+            WriteFileBytes(path_, bytes_);
+        break;
+    case kReadOnly:
+        SetFileAttributesW(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
+        break;
+    default:
+        if (held_ != INVALID_HANDLE_VALUE)
+            CloseHandle(held_);
+        break;
+    }
+}
+
+const char* FileBlock::Name(Kind kind)
+{
+    switch (kind) {
+    case kFolder: return "a folder in the file's place";
+    case kReadOnly: return "a read-only file";
+    case kHeldOpen: return "a file held open without share-write";
+    default: return "a file held open without sharing";
+    }
+}
+
 // ---------------------------------------------------------------- editor windows
 
 void EnsureEditorClasses()
@@ -217,6 +282,15 @@ void DialogAnswerer::OnActivate(HWND hwnd)
     // Posted: the dialog is still being shown; its modal loop picks this up.
     PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(answer.buttonId, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(hwnd, answer.buttonId)));
+}
+
+void ChooseInFileDialog(DialogAnswerer& answerer, const std::wstring& path)
+{
+    answerer.Push(IDOK, [path](HWND dialog) {
+        // The name box is a combo box (cmb13) or, in older dialogs, an edit (edt1).
+        if (!SetDlgItemTextW(dialog, 0x47C, path.c_str()))
+            SetDlgItemTextW(dialog, 0x480, path.c_str());
+    });
 }
 
 void PumpMessages(DWORD milliseconds)

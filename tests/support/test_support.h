@@ -34,6 +34,30 @@ bool RemoveTree(const std::wstring& folder);
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
 // The file's bytes, empty when it cannot be read.
 std::string ReadFileBytes(const std::wstring& path);
+// Moves the file's last-write time by the given seconds; false when it cannot.
+bool ShiftWriteTime(const std::wstring& path, int seconds);
+
+// Stands in the way of a file for as long as it lives, the ways users meet it: a
+// folder put in the file's place (the file's bytes come back afterwards), the
+// read-only attribute, or another program holding the file open without letting
+// it be written (kHeldOpen: others may still read it) or read (kHeldExclusively).
+class FileBlock {
+public:
+    enum Kind { kFolder, kReadOnly, kHeldOpen, kHeldExclusively };
+    FileBlock(const std::wstring& path, Kind kind);
+    ~FileBlock();
+    FileBlock(const FileBlock&) = delete;
+    FileBlock& operator=(const FileBlock&) = delete;
+    bool Ok() const { return ok_; }
+    static const char* Name(Kind kind);
+
+private:
+    std::wstring path_;
+    Kind kind_;
+    std::string bytes_;
+    HANDLE held_ = INVALID_HANDLE_VALUE;
+    bool ok_ = false;
+};
 
 // Registers the editing component's and the common controls' window classes once.
 void EnsureEditorClasses();
@@ -90,6 +114,9 @@ private:
     std::deque<Answer> answers_;
     std::vector<Seen> seen_;
 };
+
+// Answers the next dialog, a file dialog, with the path typed into its name box and OK.
+void ChooseInFileDialog(DialogAnswerer& answerer, const std::wstring& path);
 
 // A window's class name and its text (whole, however long).
 std::wstring ClassOf(HWND hwnd);
