@@ -33,6 +33,9 @@ struct SymbolTagSink {
     void* context;
 };
 
+// The batch-build dialog's stored template.
+inline constexpr int kBatchBuildDialogId = 25;
+
 struct FrameParts {
     // ---- build integration
     // Appends a separator and one configuration submenu per installed toolset; nothing when none is installed.
@@ -59,7 +62,7 @@ struct FrameParts {
     bool (*holdCloseForBuild)() = nullptr;
     // The build-configuration band's toolbar, a child of the rebar; null on failure.
     HWND (*createBuildConfigBand)(MainFrameState& state, HWND rebar) = nullptr;
-    // The procedure of the modal batch-build dialog (kBatchBuildDialogId).
+    // The procedure of the modal batch-build dialog (its stored template kBatchBuildDialogId).
     DLGPROC batchBuildDlgProc = nullptr;
 
     // ---- panels
@@ -85,6 +88,13 @@ struct FrameParts {
     // The filter combo box and the shell view's window, for selection and theming.
     HWND (*folderViewFilterCombo)(CFolderView* view) = nullptr;
     HWND (*folderViewShellWindow)(CFolderView* view) = nullptr;
+    // The folder view's exclude and include filter lists (the options page of
+    // filters); false, with both emptied, when there is no view.
+    bool (*folderViewFilters)(CFolderView* view, std::wstring& exclude, std::wstring& include) = nullptr;
+    // Gives the view new filter lists.
+    void (*setFolderViewFilters)(CFolderView* view, const wchar_t* exclude, const wchar_t* include) = nullptr;
+    // Refills the filter box's list from the [Filter] section, keeping the typed text.
+    void (*refillFolderFilterCombo)(CFolderView* view) = nullptr;
     // Runs ctags over the document's file and hands every tag to the sink (the symbol
     // panel's ParseSymbols); a run that fails is told in the status bar.
     void (*parseSymbols)(EditDoc& doc, const SymbolTagSink& sink) = nullptr;

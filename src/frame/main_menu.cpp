@@ -16,7 +16,7 @@
 #include "frame/command_ids.h"
 #include "frame/favorites_menu.h"
 #include "frame/frame_parts.h"
-#include "frame/pending_commands_handlers.h"
+#include "frame/command_availability.h"
 #include "frame/main_window.h"
 #include "frame/user_tools.h"
 
@@ -125,7 +125,7 @@ void CheckRadioGroup(HMENU menu, int first, int last, int checked)
 
 void EnableCommand(HMENU menu, UINT id, bool enable)
 {
-    const bool on = enable && !IsPendingCommand(id);
+    const bool on = enable && !IsCommandUnavailable(id);
     EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
 }
 
@@ -142,7 +142,7 @@ void GreyPendingCommands(HMENU menu)
             GreyPendingCommands(info.hSubMenu);
             continue;
         }
-        if (info.wID != 0 && !(info.fType & MFT_SEPARATOR) && IsPendingCommand(info.wID))
+        if (info.wID != 0 && !(info.fType & MFT_SEPARATOR) && IsCommandUnavailable(info.wID))
             EnableMenuItem(menu, static_cast<UINT>(position), MF_BYPOSITION | MF_GRAYED);
     }
 }
@@ -326,7 +326,7 @@ void UpdateEditCommands(MainFrameState& state, EditDoc* doc)
                                  edit.hasSelection, edit.canPaste, edit.hasSelection};
         for (int i = 0; i < 6; ++i) {
             const UINT id = static_cast<UINT>(Cmd::kUndo + i);
-            SendMessageW(state.mainToolbar, TB_ENABLEBUTTON, id, MAKELPARAM(enabled[i] && !IsPendingCommand(id), 0));
+            SendMessageW(state.mainToolbar, TB_ENABLEBUTTON, id, MAKELPARAM(enabled[i] && !IsCommandUnavailable(id), 0));
         }
     }
 }

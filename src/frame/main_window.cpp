@@ -859,6 +859,15 @@ void RunDeferredStartup(MainFrameState& state)
     }
 }
 
+void RefreshTrayIcon(MainFrameState& state)
+{
+    if (!state.mainWindow || g_frame.tray.hWnd != state.mainWindow)
+        return;
+    Shell_NotifyIconW(NIM_DELETE, &g_frame.tray);
+    if (state.config1 & Config1::kTrayIcon)
+        Shell_NotifyIconW(NIM_ADD, &g_frame.tray);
+}
+
 bool SaveMainWindowState(MainFrameState& state, bool tellFailure)
 {
     if (state.config1 & Config1::kTrayIcon)

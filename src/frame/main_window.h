@@ -38,6 +38,8 @@ void RunDeferredStartup(MainFrameState& state);
 // user cancels), then saves everything and destroys the window. During a build
 // the build is stopped first and the close comes again once it has ended (false).
 bool CloseMainWindow(MainFrameState& state);
+// Takes the tray icon away and, while Config1 asks for one, shows it again.
+void RefreshTrayIcon(MainFrameState& state);
 // The settings, history lists and session as closing writes them; false when the
 // session could not be written (told to the user when asked to).
 bool SaveMainWindowState(MainFrameState& state, bool tellFailure);

@@ -20,8 +20,8 @@
 #include "core/xml_document.h"
 #include "frame/favorites_menu.h"
 #include "frame/main_window.h"
-#include "frame/pending_commands_handlers.h"
 #include "frame/fonts_and_filters.h"
+#include "frame/options_dialog.h"
 #include "frame/shell_helpers.h"
 #include "frame/status_bar.h"
 #include "frame/toolbars.h"
@@ -52,7 +52,6 @@ constexpr int kFilterComboLayoutHeight = 24;
 constexpr int kPathNotFoundTextId = 276;
 constexpr int kNoNewFileTextId = 271;
 constexpr int kLayoutMenuTextIds[] = {46, 47, 48, 49, 24};
-constexpr int kFiltersOptionsPage = 27;
 constexpr int kMaxNewFileNumber = 999;
 
 // The interface text of each panel command.
@@ -568,7 +567,7 @@ void CFolderView::ApplyLayoutChoice(int choice)
             SendMessageW(toolbar_, TB_CUSTOMIZE, 0, 0);
         return;
     case FolderLayoutChoice::kFilterSettings:
-        ShowOptionsDialog(g_mainState.mainWindow, kFiltersOptionsPage);
+        ShowOptionsDialog(g_mainState.mainWindow, kFiltersPageId);
         return;
     default:
         return;

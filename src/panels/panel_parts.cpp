@@ -69,6 +69,25 @@ void InstallPanelParts(FrameParts& parts)
     };
     parts.folderViewFilterCombo = [](CFolderView* view) -> HWND { return view ? view->FilterCombo() : nullptr; };
     parts.folderViewShellWindow = [](CFolderView* view) -> HWND { return view ? view->ViewWindow() : nullptr; };
+    parts.folderViewFilters = [](CFolderView* view, std::wstring& exclude, std::wstring& include) {
+        exclude.clear();
+        include.clear();
+        if (!view)
+            return false;
+        exclude = view->excludeFilters;
+        include = view->includeFilters;
+        return true;
+    };
+    parts.setFolderViewFilters = [](CFolderView* view, const wchar_t* exclude, const wchar_t* include) {
+        if (!view)
+            return;
+        view->excludeFilters = exclude ? exclude : L"";
+        view->includeFilters = include ? include : L"";
+    };
+    parts.refillFolderFilterCombo = [](CFolderView* view) {
+        if (view)
+            view->FillFilterCombo(true);
+    };
     parts.parseSymbols = [](EditDoc& doc, const SymbolTagSink& sink) {
         SymbolListSink adapter(sink);
         ParseSymbols(doc, &adapter);

@@ -17,7 +17,7 @@
 #include "editor/frame_link.h"
 #include "editor/style_theme.h"
 #include "editor/template_variables.h"
-#include "frame/pending_commands_handlers.h"
+#include "frame/options_dialog.h"
 #include "frame/popup_menus.h"
 #include "frame/startup.h"
 
@@ -136,7 +136,7 @@ void ShowSnippetsMenu(HWND panel, LPARAM point)
     if (chosen == kEditSnippetsItem)
         EditSnippetsFile(panel);
     else if (chosen == kSnippetOptionsItem)
-        ShowOptionsDialog(g_mainState.mainWindow, kSnippetOptionsPage);
+        ShowOptionsDialog(g_mainState.mainWindow, kTemplatesPageId);
 }
 
 } // namespace

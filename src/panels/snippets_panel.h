@@ -16,8 +16,6 @@
 // The page's stored dialog, and its list box.
 inline constexpr int kSnippetsDialogId = 3;
 inline constexpr int kSnippetsListId = 800;
-// The options page of the snippet settings.
-inline constexpr int kSnippetOptionsPage = 26;
 
 // The page as a child of parent (a modeless dialog), or null.
 HWND CreateSnippetsPage(HWND parent);

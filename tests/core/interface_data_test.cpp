@@ -313,6 +313,7 @@ TEST(BuiltinStrings, FormatsTakeWhatTheirCallersPass)
         {301, L"%s"},      // an untitled document whose folder find in files cannot search
         {303, L"%s"},      // a folder find in files cannot find
         {304, L"%d"},      // the results pane still being filled, 1 or 2
+        {360, L"%s"},      // the path of a language file that cannot be loaded
         {380, L"%s"},      // favorite.xml, when the ini favorites cannot be moved into it
         {381, L"%s"},      // favorite.xml, unreadable when the organize dialog loads it
         {382, L"%s"},      // favorite.xml, when the organize dialog cannot save it

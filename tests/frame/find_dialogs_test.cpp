@@ -16,7 +16,7 @@
 #include "editor/find_in_files.h"
 #include "editor/frame_link.h"
 #include "frame/frame_parts.h"
-#include "frame/pending_commands_handlers.h"
+#include "frame/command_availability.h"
 #include "frame/main_window.h"
 #include "frame/status_bar.h"
 #include "frame/tab_host.h"
@@ -528,7 +528,7 @@ TEST_F(FindDialogFixture, FindAllAndMarkAllWorkOnTheDocumentsAndCloseTheDialog)
 TEST_F(FindDialogFixture, CaretWordCommandsSearchAndMarkWithoutADialog)
 {
     for (unsigned id : {141u, 142u, 143u, 144u, 145u, 146u, 147u, 153u})
-        EXPECT_FALSE(IsPendingCommand(id)) << id;
+        EXPECT_FALSE(IsCommandUnavailable(id)) << id;
     SetDocText("word other word\nword");
     g_mainState.search.flags = kWrap;
     EditorCall(Doc(), SCI_GOTOPOS, 1);

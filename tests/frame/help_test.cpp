@@ -13,7 +13,7 @@
 #include "editor/edit_doc.h"
 #include "frame/frame_parts.h"
 #include "frame/help.h"
-#include "frame/pending_commands_handlers.h"
+#include "frame/command_availability.h"
 #include "frame/status_bar.h"
 #include "frame/web_page.h"
 #include "support/test_support.h"
@@ -230,7 +230,7 @@ TEST(FindDeveloperCollection, TakesTheFirstCollectionsFirstEntrysFileName)
 
 TEST_F(HelpFixture, HelpContentsShowsTheHelpFileAndLooksUpTheCaretWord)
 {
-    EXPECT_FALSE(IsPendingCommand(211));
+    EXPECT_FALSE(IsCommandUnavailable(211));
     // Without the help file the maker's help page opens instead.
     Command(211);
     EXPECT_TRUE(g_viewerCalls.empty());

@@ -212,8 +212,8 @@ TEST_F(CommandWindowFixture, PanelRadioMarksFollowTheOptionBits)
     PumpMessages(20);
     EXPECT_FALSE(IsWindowVisible(g_mainState.sideHost->tabControl));
 
-    // Items whose handlers cannot work yet are greyed; working ones are not.
-    EXPECT_TRUE(Greyed(bar, 181));
+    // Every command with a handler in the program is enabled.
+    EXPECT_FALSE(Greyed(bar, 181));
     EXPECT_FALSE(Greyed(bar, 211));
     EXPECT_FALSE(Greyed(bar, 141));
     EXPECT_FALSE(Greyed(bar, 148));

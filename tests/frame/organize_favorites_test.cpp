@@ -19,7 +19,7 @@
 #include "frame/hotkey_text.h"
 #include "frame/organize_favorites.h"
 #include "frame/shell_helpers.h"
-#include "frame/pending_commands_handlers.h"
+#include "frame/command_availability.h"
 #include "frame_window.h"
 #include "support/test_support.h"
 
@@ -594,7 +594,7 @@ TEST_F(OrganizerWindowFixture, TheCommandOpensOneDialogAndEnterOpensTheEntryAfte
         utf8 += static_cast<char>(c);
     ASSERT_TRUE(WriteFileBytes(kept.Path(), "<favorites><category name=\"Work\"/><file name=\"liked\">" + utf8 +
                                                 "</file></favorites>"));
-    EXPECT_FALSE(IsPendingCommand(Cmd::kOrganizeFavorites));
+    EXPECT_FALSE(IsCommandUnavailable(Cmd::kOrganizeFavorites));
     SendMessageW(main, WM_COMMAND, Cmd::kOrganizeFavorites, 0);
     HWND dialog = g_mainState.modelessDialog;
     ASSERT_NE(nullptr, dialog);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "frame/frame_parts.h"
-#include "frame/pending_commands_handlers.h"
+#include "frame/command_availability.h"
 #include "services/crash_report.h"
 #include "services/dialog_steps.h"
 #include "services/loopback.h"
@@ -457,10 +457,10 @@ TEST(ServiceParts, TheFrameReachesTheServices)
     EXPECT_EQ(g_frameParts.startUpdateCheck, &StartUpdateCheck);
     EXPECT_EQ(g_frameParts.showBugReportDialog, &ShowBugReportDialog);
     EXPECT_EQ(g_frameParts.crashHandlerInit, &CrashHandlerInit);
-    EXPECT_FALSE(IsPendingCommand(214));
-    EXPECT_FALSE(IsPendingCommand(216));
+    EXPECT_FALSE(IsCommandUnavailable(214));
+    EXPECT_FALSE(IsCommandUnavailable(216));
     FrameParts none;
     std::swap(none, g_frameParts);
-    EXPECT_TRUE(IsPendingCommand(216));   // greyed without the services
+    EXPECT_TRUE(IsCommandUnavailable(216));   // greyed without the services
     std::swap(none, g_frameParts);
 }

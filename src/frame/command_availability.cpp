@@ -1,15 +1,13 @@
-#include "frame/pending_commands_handlers.h"
+#include "frame/command_availability.h"
 
 #include "core/settings.h"
 #include "editor/edit_commands.h"
 #include "frame/command_ids.h"
 #include "frame/frame_parts.h"
 
-bool IsPendingCommand(unsigned id)
+bool IsCommandUnavailable(unsigned id)
 {
     switch (id) {
-    case 181:                        // options
-        return true;
     // The update check and the bug report are services: greyed while they are not in the program.
     case 214:
         return !g_mainState.notInstalled && !g_frameParts.startUpdateCheck;
@@ -21,9 +19,4 @@ bool IsPendingCommand(unsigned id)
     // A forwarded id that the document's command handler does not carry out.
     return ClassifyCommand(id, false) == CommandClass::Forwarded && id >= 13 && id <= 218 &&
            !IsEditCommand(static_cast<int>(id));
-}
-
-
-void ShowOptionsDialog(HWND, int)
-{
 }
