@@ -820,6 +820,35 @@ bool OnCreateMainWindow(MainFrameState& state, HWND window)
     return true;
 }
 
+namespace {
+
+// The text ShowStatusAfterPaint keeps until its message comes. Interface thread only.
+std::wstring g_lateStatus;
+
+void ShowLateStatus(MainFrameState& state)
+{
+    if (g_lateStatus.empty())
+        return;
+    // Posted messages come before painting: paint now, so that the refresh of the
+    // selection part that painting brings comes before the message, not after it.
+    if (state.mainWindow)
+        RedrawWindow(state.mainWindow, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    SetStatusText(kPartSelection, g_lateStatus.c_str());
+    g_lateStatus.clear();
+}
+
+} // namespace
+
+void ShowStatusAfterPaint(MainFrameState& state, const std::wstring& text)
+{
+    if (text.empty())
+        return;
+    SetStatusText(kPartSelection, text.c_str());
+    g_lateStatus = text;
+    if (!state.mainWindow || !PostMessageW(state.mainWindow, kLateStatusMessage, 0, 0))
+        g_lateStatus.clear();
+}
+
 void RunDeferredStartup(MainFrameState& state)
 {
     const int sidePage = static_cast<int>((state.config1 & Config1::kSidePageMask) >> Config1::kSidePageShift);
@@ -1025,6 +1054,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     case kTrayIconMessage:
         OnTrayMessage(state, lParam);
+        return 0;
+    case kLateStatusMessage:
+        ShowLateStatus(state);
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);

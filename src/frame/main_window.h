@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <string>
 
 struct MainFrameState;
 struct EditorPart;
@@ -16,6 +17,7 @@ struct EditorPart;
 inline constexpr UINT kDeferredStartupMessage = WM_USER + 100;   // 1124
 inline constexpr UINT kGotoLineMessage = WM_USER + 102;          // 1126, lParam the line
 inline constexpr UINT kTrayIconMessage = WM_USER + 107;          // 1131, lParam the mouse message
+inline constexpr UINT kLateStatusMessage = WM_USER + 109;        // 1133, the text of ShowStatusAfterPaint
 // Control ids of the panel hosts.
 inline constexpr int kSideHostId = 94;
 inline constexpr int kBottomHostId = 95;
@@ -34,6 +36,10 @@ void InstallFrameLink();
 bool OnCreateMainWindow(MainFrameState& state, HWND window);
 // Message 1124, after the window is shown: panel pages, session, command line.
 void RunDeferredStartup(MainFrameState& state);
+// Shows a message in the status bar's first part once the window has painted what
+// it shows now: a message written while documents are being opened would otherwise
+// be replaced at once by the selection of the document that is painted next.
+void ShowStatusAfterPaint(MainFrameState& state, const std::wstring& text);
 // WM_CLOSE: asks about modified documents (false, nothing else done, when the
 // user cancels), then saves everything and destroys the window. During a build
 // the build is stopped first and the close comes again once it has ended (false).

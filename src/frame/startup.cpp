@@ -486,15 +486,20 @@ int ParseCommandLine(MainFrameState& state, const wchar_t* directory, const wcha
     if (!state.docTabs)
         return 0;
     int opened = 0;
+    std::wstring failure;   // what the last file that could not be opened wrote in the status bar
     for (const CommandLineFile& file : ParseCommandLineFiles(directory, commandLine)) {
         EditDoc* doc = DocTabs::Open(*state.docTabs, file.path.c_str());
-        UpdateStatusBar(g_mainState, kStatusAll);
-        if (!doc)
+        if (!doc) {
+            failure = StatusText(kPartSelection);
             continue;
+        }
+        UpdateStatusBar(g_mainState, kStatusAll);
         ++opened;
         if (file.line)
             EditDoc::GotoLineCol(*doc, file.line, file.column);
     }
+    // The user named the file: the message must outlast the refreshes that follow.
+    ShowStatusAfterPaint(state, failure);
     return opened;
 }
 

@@ -57,6 +57,22 @@ TEST(CommandLine, OpensTheFilesAtTheLineTypesAndSaves)
 
 // Each encoding is kept when the file is saved again: the same mark, the typed
 // characters written in that encoding.
+// A file named on the command line that cannot be opened is told in the status bar,
+// and the words are still there once the window shows the file that did open.
+TEST(CommandLine, AFileThatCannotBeOpenedIsToldInTheStatusBar)
+{
+    OvrikApp app;
+    ASSERT_TRUE(app.Put(L"here.txt", "text\r\n"));
+    ASSERT_TRUE(app.Start(L"missing.txt here.txt"));
+    ASSERT_TRUE(WaitUntil([&] { return app.Text() == L"text\r\n"; }));
+    const std::wstring told = L"Cannot open file: " + app.File(L"missing.txt");
+    EXPECT_TRUE(WaitUntil([&] { return app.StatusText() == told; }, 3000)) << app.StatusText();
+    RedrawWindow(app.Main(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Sleep(300);
+    EXPECT_EQ(app.StatusText(), told);
+    EXPECT_TRUE(app.Close());
+}
+
 TEST(Encodings, SavingKeepsTheEncodingOfEachFile)
 {
     struct Case {
@@ -179,8 +195,9 @@ TEST(SaveAs, TheDialogNamesTheNewDocument)
     ASSERT_NE(dialog, nullptr);
     // The name box is a combo box (cmb13) or, in older dialogs, an edit (edt1).
     const std::wstring path = app.File(L"named.txt");
-    if (!SetDlgItemTextW(dialog, 0x47C, path.c_str()))
+    if (!SetDlgItemTextW(dialog, 0x47C, path.c_str())) {
         ASSERT_TRUE(SetDlgItemTextW(dialog, 0x480, path.c_str()));
+    }
     e2e::PostPress(dialog, IDOK);
     EXPECT_TRUE(WaitUntil([&] { return app.Bytes(L"named.txt") == "typed text\r\n"; })) << app.Bytes(L"named.txt");
     EXPECT_NE(app.Title().find(L"named.txt"), std::wstring::npos) << app.Title();
