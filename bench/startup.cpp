@@ -113,7 +113,7 @@ void Measure(const char* label, const std::wstring& exe, const std::wstring& fil
 
 int main()
 {
-    const std::wstring ovrik = CopyBuiltProgram(OVRIK_EXE_FROM_BENCH, L"ovrik-bench-startup");
+    const std::wstring ovrik = CopyBuiltProgram(OVRIK_RELEASE_FROM_BENCH, L"ovrik-bench-startup");
     if (ovrik.empty())
         return 1;
     const std::wstring folder = ovrik.substr(0, ovrik.find_last_of(L'\\'));
