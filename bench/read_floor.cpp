@@ -10,29 +10,16 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "core/win_handles.h"
 #include "editor/find_in_files.h"
+#include "process_timing.h"
 
 namespace {
-
-double Seconds(LONGLONG ticks)
-{
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(ticks) / static_cast<double>(frequency.QuadPart);
-}
-
-LONGLONG Now()
-{
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return counter.QuadPart;
-}
 
 void Walk(const std::wstring& folder, std::vector<std::wstring>& files, uint64_t& bytes)
 {
@@ -77,20 +64,17 @@ DWORD WINAPI Reader(void* parameter)
             got += SearchOneFile(*work.job, (*work.files)[index].c_str(), 1 << 20, lines) > 0;
             continue;
         }
-        HANDLE file = CreateFileW((*work.files)[index].c_str(), GENERIC_READ,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                  FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-        if (file == INVALID_HANDLE_VALUE)
+        UniqueHandle file(CreateFileW((*work.files)[index].c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+        if (!file || !work.read)
             continue;
-        if (work.read) {
-            DWORD n = 0;
-            while (ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), &n, nullptr) && n > 0) {
-                got += n;
-                if (n < buffer.size())
-                    break;
-            }
+        DWORD n = 0;
+        while (ReadFile(file.Get(), buffer.data(), static_cast<DWORD>(buffer.size()), &n, nullptr) && n > 0) {
+            got += n;
+            if (n < buffer.size())
+                break;
         }
-        CloseHandle(file);
     }
     work.got += got;
     return 0;
@@ -103,7 +87,7 @@ double Run(const std::vector<std::wstring>& files, bool read, int threads, uint6
     work.files = &files;
     work.read = read;
     work.job = job;
-    const LONGLONG start = Now();
+    const double start = Now();
     std::vector<HANDLE> handles;
     for (int i = 0; i < threads; ++i)
         handles.push_back(CreateThread(nullptr, 0, Reader, &work, 0, nullptr));
@@ -111,7 +95,7 @@ double Run(const std::vector<std::wstring>& files, bool read, int threads, uint6
     for (HANDLE h : handles)
         CloseHandle(h);
     *got = work.got;
-    return Seconds(Now() - start);
+    return Now() - start;
 }
 
 } // namespace
@@ -132,9 +116,9 @@ int main()
     Walk(folder, files, bytes);   // warm
     files.clear();
     bytes = 0;
-    LONGLONG start = Now();
+    const double start = Now();
     Walk(folder, files, bytes);
-    const double walk = Seconds(Now() - start);
+    const double walk = Now() - start;
     const double mb = static_cast<double>(bytes) / (1024.0 * 1024.0);
     std::printf("floor: %zu files, %.0f MB; walk alone %.3f s (%.1f us/file)\n", files.size(), mb, walk,
                 1e6 * walk / static_cast<double>(files.size()));
